@@ -1,0 +1,36 @@
+# make run   - install what is missing, build, start Pelmor
+# make test  - install what is missing, build with sanitizers, run every test and the fuzzers
+# make bench - build optimised and run the benchmarks
+JOBS ?= $(shell nproc)
+FUZZ_RUNS ?= 20000
+
+.PHONY: run test build bench screenshots fuzz clean
+
+build:
+	scripts/deps.sh run
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMOR_TESTS=OFF -DPELMOR_BENCH=OFF >/dev/null
+	cmake --build build -j $(JOBS) --target pelmor pelmor-cli
+
+run: build
+	scripts/start.sh build/bin/pelmor
+
+test:
+	scripts/deps.sh test
+	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMOR_SANITIZE=ON -DPELMOR_BENCH=OFF >/dev/null
+	cmake --build build/sanitize -j $(JOBS)
+	cd build/sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+fuzz:
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMOR_FUZZ=ON >/dev/null
+	cmake --build build/fuzz -j $(JOBS)
+	scripts/run-fuzzers.sh build/fuzz/bin $(FUZZ_RUNS)
+
+bench:
+	scripts/deps.sh test
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELMOR_TESTS=OFF >/dev/null
+	cmake --build build/release -j $(JOBS)
+	scripts/run-benchmarks.sh build/release/bin
+
+clean:
+	rm -rf build

@@ -1,0 +1,136 @@
+#include "Uplik.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <zlib.h>
+
+#include <cstring>
+
+namespace {
+
+// A genuine file is a few hundred bytes (about 2.4 KiB stored uncompressed);
+// anything far beyond that is not read whole, whatever it claims to hold.
+constexpr qint64 MaxCompressedRead = 1 << 20;
+// Output inflated past the 2356 bytes only to reach the stream's end and
+// check its trailer; a longer stream (or a decompression bomb) is cut here.
+constexpr std::size_t MaxTrailingOutput = 1 << 20;
+
+QString damagedMessage()
+{
+    return QStringLiteral("plik jest uszkodzony albo nie jest plikiem ustawień");
+}
+
+}  // namespace
+
+QByteArray CompressSettings(const TModuleSettings &settings, const TUserNotes &notes)
+{
+    unsigned char content[SettingsFileContentSize];
+    std::memcpy(content, settings.data(), ModuleSettingsSize);
+    std::memcpy(content + ModuleSettingsSize, notes.data(), UserNotesSize);
+    uLongf size = compressBound(sizeof content);
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    // compress2 writes a zlib (RFC 1950) stream; the default level gives 0x78 0x9C.
+    if (compress2(reinterpret_cast<Bytef *>(out.data()), &size, content, sizeof content,
+                  Z_DEFAULT_COMPRESSION) != Z_OK)
+        throw SettingsFileError(QStringLiteral("Stream write error"));
+    out.resize(qsizetype(size));
+    return out;
+}
+
+QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settings, TUserNotes &notes,
+                           bool inputIsWhole)
+{
+    unsigned char content[SettingsFileContentSize];
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return QStringLiteral("brak pamięci do rozpakowania pliku");
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(compressed.constData()));
+    zs.avail_in = uInt(compressed.size());
+    zs.next_out = content;
+    zs.avail_out = sizeof content;
+
+    int rc = Z_OK;
+    while (zs.avail_out > 0) {
+        rc = inflate(&zs, Z_NO_FLUSH);
+        if (rc != Z_OK)
+            break;
+    }
+    const std::size_t got = sizeof content - zs.avail_out;
+    QString error;
+    if (got < SettingsFileContentSize) {
+        if (rc == Z_STREAM_END || (rc == Z_BUF_ERROR && zs.avail_in == 0))
+            error = QStringLiteral("plik jest za krótki: zawiera %1 z %2 bajtów ustawień")
+                        .arg(got)
+                        .arg(SettingsFileContentSize);
+        else
+            error = damagedMessage();
+    } else if (rc != Z_STREAM_END) {
+        // All the settings are in; go on (bounded) only to check that the
+        // stream is intact. Extra content is ignored.
+        unsigned char scratch[4096];
+        std::size_t extra = 0;
+        while (extra < MaxTrailingOutput) {
+            zs.next_out = scratch;
+            zs.avail_out = sizeof scratch;
+            rc = inflate(&zs, Z_NO_FLUSH);
+            extra += sizeof scratch - zs.avail_out;
+            if (rc != Z_OK)
+                break;
+        }
+        if (rc == Z_DATA_ERROR || rc == Z_NEED_DICT || rc == Z_MEM_ERROR
+            || (rc == Z_BUF_ERROR && zs.avail_in == 0 && inputIsWhole && extra < MaxTrailingOutput))
+            error = damagedMessage();
+    }
+    inflateEnd(&zs);
+    if (!error.isEmpty())
+        return error;
+    std::memcpy(settings.data(), content, ModuleSettingsSize);
+    std::memcpy(notes.data(), content + ModuleSettingsSize, UserNotesSize);
+    ClampLengths(settings);
+    ClampLengths(notes);
+    return {};
+}
+
+void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes)
+{
+    const QByteArray bytes = CompressSettings(settings, notes);
+    // Written beside the target and renamed over it only when complete, so a
+    // failed write leaves any earlier file as it was.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw SettingsFileError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw SettingsFileError(QStringLiteral("Stream write error"));
+}
+
+void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserNotes &notes)
+{
+    const QString fullName = QFileInfo(fileName).absoluteFilePath();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+    const QByteArray compressed = file.read(MaxCompressedRead);
+    if (compressed.isEmpty() && file.error() != QFileDevice::NoError)
+        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+    TModuleSettings newSettings;
+    TUserNotes newNotes;
+    const QString error = DecompressSettings(compressed, newSettings, newNotes, file.atEnd());
+    if (!error.isEmpty())
+        throw SettingsFileError(QStringLiteral("Nie można odczytać pliku \"%1\": %2.").arg(fullName, error));
+    settings = newSettings;
+    notes = newNotes;
+}
+
+bool SaveSettingsFile(TModuleSettings settings, const QString &fileName)
+{
+    WriteSettingsFile(fileName, settings, UserNotes);
+    return true;
+}
+
+void LoadSettingsFile(const QString &fileName, TModuleSettings &settings)
+{
+    ReadSettingsFile(fileName, settings, UserNotes);
+}
