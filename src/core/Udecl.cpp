@@ -23,7 +23,8 @@ QByteArray ToCp1250(const QString &text)
         const QByteArray one = encoder.encode(QStringView(text).mid(i, len));
         if (encoder.hasError() || one.size() != 1) {
             out.append('?');
-            encoder.resetState();
+            // The converter keeps its error flag: start a fresh one.
+            encoder = QStringEncoder("windows-1250", QStringConverter::Flag::Stateless);
         } else {
             out.append(one);
         }
