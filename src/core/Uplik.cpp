@@ -60,7 +60,7 @@ QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settin
     const std::size_t got = sizeof content - zs.avail_out;
     QString error;
     if (got < SettingsFileContentSize) {
-        if (rc == Z_STREAM_END || (rc == Z_BUF_ERROR && zs.avail_in == 0))
+        if (rc == Z_STREAM_END)
             error = QStringLiteral("plik jest za krótki: zawiera %1 z %2 bajtów ustawień")
                         .arg(got)
                         .arg(SettingsFileContentSize);
@@ -93,17 +93,28 @@ QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settin
     return {};
 }
 
-void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes)
+void WriteWholeFile(const QString &fileName, const QByteArray &bytes)
 {
-    const QByteArray bytes = CompressSettings(settings, notes);
     // Written beside the target and renamed over it only when complete, so a
     // failed write leaves any earlier file as it was.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write is seen here: a buffered QSaveFile can
+    // commit a cut file when its final flush writes only part (Qt 6.4).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw SettingsFileError(
             QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();  // only discards the temporary file
         throw SettingsFileError(QStringLiteral("Stream write error"));
+    }
+    if (!file.commit())
+        throw SettingsFileError(QStringLiteral("Stream write error"));
+}
+
+void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes)
+{
+    WriteWholeFile(fileName, CompressSettings(settings, notes));
 }
 
 void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserNotes &notes)

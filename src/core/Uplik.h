@@ -34,6 +34,10 @@ QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settin
 void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes);
 void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserNotes &notes);
 
+// Replaces the file with these bytes all at once, or leaves it as it was
+// and throws SettingsFileError.
+void WriteWholeFile(const QString &fileName, const QByteArray &bytes);
+
 // The program's forms: the notes come from and go to the global UserNotes.
 bool SaveSettingsFile(TModuleSettings settings, const QString &fileName);
 void LoadSettingsFile(const QString &fileName, TModuleSettings &settings);

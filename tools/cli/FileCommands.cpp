@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QMap>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -100,12 +99,12 @@ int RunImageCommand(const QStringList &args)
         return ExitFailed;
     TEepromImage image;
     SettingsToEeprom(settings, image);
-    QSaveFile out(options.value(QStringLiteral("-o")));
-    if (!out.open(QIODevice::WriteOnly))
-        return Failure(QStringLiteral("Cannot create file \"%1\". %2").arg(out.fileName(), out.errorString()));
-    if (out.write(reinterpret_cast<const char *>(image.data()), qint64(image.size())) != qint64(image.size())
-        || !out.commit())
-        return Failure(QStringLiteral("Stream write error"));
+    try {
+        WriteWholeFile(options.value(QStringLiteral("-o")),
+                       QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
+    } catch (const SettingsFileError &e) {
+        return Failure(e.Message);
+    }
     return ExitOk;
 }
 
