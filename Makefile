@@ -2,7 +2,7 @@
 # make test  - install what is missing, build with sanitizers, run every test and the fuzzers
 # make bench - build optimised and run the benchmarks
 JOBS ?= $(shell nproc)
-FUZZ_RUNS ?= 20000
+FUZZ_RUNS ?= 300000
 
 .PHONY: run test build bench screenshots fuzz clean
 
