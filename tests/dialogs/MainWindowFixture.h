@@ -35,6 +35,7 @@ class MainWindowFixture : public QWidget
         auto *scroll = new QScrollArea(inputs);
         scroll->setObjectName(QStringLiteral("ScrollBox1"));
         auto *content = new QWidget;
+        content->setObjectName(QStringLiteral("ScrollBoxContent"));
         for (int i = 1; i <= 8; ++i)
             for (int r = 1; r <= 2; ++r) {
                 addButton(content, QStringLiteral("BB_ConfigNumerWe%1Re%2").arg(i).arg(r));

@@ -191,6 +191,12 @@ class EntryChecksTest : public QObject
         QCOMPARE(window->EPin->text(), QString("1234"));
         QTest::keyClick(window->EPin, Qt::Key_Backspace);
         QCOMPARE(window->EPin->text(), QString("123"));
+        // Keys that type nothing are not filtered.
+        window->EPin->setCursorPosition(0);
+        QTest::keyClick(window->EPin, Qt::Key_Delete);
+        QTest::keyClick(window->EPin, Qt::Key_End);
+        QTest::keyClick(window->EPin, Qt::Key_9);
+        QCOMPARE(window->EPin->text(), QString("239"));
     }
 
     void enterMovesOnLikeTab_data()
@@ -308,6 +314,18 @@ class EntryChecksTest : public QObject
             QCoreApplication::processEvents();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(QApplication::focusWidget(), window->EZalWy1);
+    }
+
+    // Switching an option off disables its code box before the check runs.
+    void disabledBoxIsNotChecked()
+    {
+        focus(window->EZalWy1);
+        window->EZalWy1->setText("1");
+        QTest::keyClick(window->EZalWy1, Qt::Key_Tab);
+        window->EZalWy1->setEnabled(false);
+        QCoreApplication::processEvents();
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), window->EwylWy1);
     }
 
     void menusAndOtherWindowsAreNotLeaving()

@@ -291,6 +291,13 @@ class ReactionDialogsTest : public QObject
         QVERIFY(reaction->ChBonWy2In->isChecked() && reaction->ChBonWy2In->isEnabled());
         QVERIFY(!reaction->ChBOFFWY2iN->isChecked() && !reaction->ChBOFFWY2iN->isEnabled());
         QCOMPARE(int(reaction->ReactionByte()), 0x28);
+
+        // What the last opening left takes part in the next loading.
+        reaction->LoadReactionByte(0x10);
+        QVERIFY(reaction->ChBOFFwy1In->isChecked() && reaction->ChBOFFwy1In->isEnabled());
+        QVERIFY(!reaction->ChBONwy1IN->isChecked() && !reaction->ChBONwy1IN->isEnabled());
+        QVERIFY(reaction->ChBonWy2In->isEnabled() && reaction->ChBOFFWY2iN->isEnabled());
+        QCOMPARE(int(reaction->ReactionByte()), 0x10);
     }
 
     void noActivInterlock()
@@ -504,34 +511,54 @@ class ReactionDialogsTest : public QObject
         QVERIFY(std::memcmp(before.data(), settings.data(), ModuleSettingsSize) == 0);
     }
 
-    // The real modal loop: Enter presses OK, Esc cancels.
-    void keyboardClosesTheRealDialog_data()
+    // The real modal loop: Enter presses OK, Esc and "Anuluj" cancel.
+    void realDialogsClose_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("close");
         QTest::addColumn<int>("expected");
-        QTest::newRow("Enter is OK") << int(Qt::Key_Return) << 0x80;
-        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << 0x00;
+        QTest::newRow("reaction, Enter is OK") << "BB_ConfigNumerWe1Re1" << 41 << "Enter" << 0x80;
+        QTest::newRow("reaction, Esc cancels") << "BB_ConfigNumerWe1Re1" << 41 << "Esc" << 0x00;
+        QTest::newRow("reaction, OK") << "BB_ConfigNumerSpecWe3Re1" << 77 << "BitBtn1" << 0x80;
+        QTest::newRow("reaction, Anuluj") << "BB_ConfigNumerSpecWe3Re1" << 77 << "BitBtn2" << 0x00;
+        QTest::newRow("notification, Enter is OK") << "BBConfigWorkWe2Re2" << 60 << "Enter" << 0x01;
+        QTest::newRow("notification, Esc cancels") << "BBConfigWorkWe2Re2" << 60 << "Esc" << 0x03;
+        QTest::newRow("notification, Anuluj") << "BBConfigWorkSpecWe5Re2" << 98 << "BitBtn2" << 0x03;
     }
 
-    void keyboardClosesTheRealDialog()
+    void realDialogsClose()
     {
-        QFETCH(int, key);
+        QFETCH(QString, button);
+        QFETCH(int, index);
+        QFETCH(QString, close);
         QFETCH(int, expected);
         SetModalRunner(nullptr);
-        settings.data()[41] = 0x00;
+        main->Enruser[0]->setText("+48601000310"); // user 1 keeps both boxes
+        settings.data()[index] = button.startsWith("BB_") ? 0x00 : 0x03;
         QTimer poll;
         bool sent = false;
         connect(&poll, &QTimer::timeout, this, [&] {
-            if (sent || QApplication::activeModalWidget() != reaction)
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (sent || !dialog)
                 return;
             sent = true;
-            QTest::keyClick(reaction, Qt::Key(key));
+            // The notification change: user 1's CLIP unticked, so OK is visible in the byte.
+            if (dialog == notification)
+                notification->ClipBox(1)->setChecked(false);
+            if (close == "Enter")
+                QTest::keyClick(dialog, Qt::Key_Return);
+            else if (close == "Esc")
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(dialog->findChild<QPushButton *>(close), Qt::LeftButton);
         });
         poll.start(5);
-        press("BB_ConfigNumerWe1Re1");
+        press(button);
         QVERIFY(sent);
-        QVERIFY(!reaction->isVisible());
-        QCOMPARE(int(settings.data()[41]), expected);
+        QCOMPARE(lastIndex, index);
+        QVERIFY(!reaction->isVisible() && !notification->isVisible());
+        QCOMPARE(int(settings.data()[index]), expected);
     }
 };
 

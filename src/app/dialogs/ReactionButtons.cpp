@@ -181,17 +181,25 @@ int BBConfigWorkSpecWe1Re1Click(const QString &buttonName, const QString &parent
 
 namespace
 {
-// The nearest named ancestor: a button on a scroll area sits in the area's
-// unnamed content widget inside its viewport, yet belongs to the area.
+// The parent that tells the families apart. A button on a scroll area sits
+// in the area's content widget inside its viewport, yet belongs to the area,
+// so the nearest ancestor bearing one of the families' parent names counts;
+// failing that, the nearest named one.
 QString ParentName(const QObject *button)
 {
+    static const char *const familyParents[] = {"ScrollBox1", "TabSheet4", "TabSheet5", "GroupBox11"};
+    QString nearestNamed;
     for (const QObject *p = button ? button->parent() : nullptr; p; p = p->parent()) {
         const QString name = p->objectName();
-        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
-            return name;
+        for (const char *family : familyParents)
+            if (SameName(name, family))
+                return name;
+        if (nearestNamed.isEmpty() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            nearestNamed = name;
     }
-    return QString();
+    return nearestNamed;
 }
+
 QString Name(const QObject *button)
 {
     return button ? button->objectName() : QString();

@@ -40,8 +40,7 @@ std::optional<QChar> TypedCharacter(const QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (mods == Qt::ControlModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return QChar(char16_t(event->key() - Qt::Key_A + 1));
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
+    // Whatever else types a character is judged by it, AltGr letters included.
     const QString text = event->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return std::nullopt;
@@ -97,7 +96,8 @@ class ExitFilter : public QObject
         QPointer<QLineEdit> guarded(box);
         ExitHandler run = handler;
         QTimer::singleShot(0, box, [guarded, run] {
-            if (guarded)
+            // A box disabled meanwhile (its option switched off) cannot take the focus back.
+            if (guarded && guarded->isEnabled())
                 run(guarded);
         });
         return false;
