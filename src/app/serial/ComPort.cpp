@@ -68,12 +68,17 @@ bool TComPort::Write(const QByteArray &bytes, QString &error)
         error = port_.errorString();
         return false;
     }
+    bytesOut_ += bytes.size();
+    // Hand the bytes to the driver now rather than on the next pass of the
+    // event loop: the module waits for every frame.
+    port_.flush();
     return true;
 }
 
 void TComPort::readAll()
 {
     const QByteArray block = port_.readAll();
+    bytesIn_ += block.size();
     if (!block.isEmpty())
         emit BlockReceived(block);
 }

@@ -23,6 +23,9 @@ public:
     bool Connected() const { return port_.isOpen(); }
     // Queues the bytes in one write; false with the reason when the port refuses them.
     bool Write(const QByteArray &bytes, QString &error);
+    // Bytes handed to the port and read from it since the program started.
+    qint64 BytesOut() const { return bytesOut_; }
+    qint64 BytesIn() const { return bytesIn_; }
 
 signals:
     // All bytes waiting in the driver, read in one go.
@@ -38,4 +41,6 @@ private:
     QString name_;
     bool opening_ = false;
     bool closing_ = false;
+    qint64 bytesOut_ = 0;
+    qint64 bytesIn_ = 0;
 };
