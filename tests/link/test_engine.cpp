@@ -229,6 +229,11 @@ struct ReadCase {
     int streamImageBytes;
 };
 
+void PrintTo(const ReadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class ReadBackTable : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadBackTable, RebuildsFromStreamBytesOneTo1700)

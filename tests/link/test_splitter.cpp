@@ -22,6 +22,11 @@ struct SplitCase {
     QByteArray leftOver;   // the buffer afterwards
 };
 
+void PrintTo(const SplitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class SplitterTable : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitterTable, HandlerSeesWholeBufferAfterEachBlockAndCut)
