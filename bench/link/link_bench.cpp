@@ -17,7 +17,8 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int Baud = 115200;
 constexpr int Runs = 9;
@@ -87,7 +88,7 @@ double percentile(std::vector<double> v, double p)
     return v[i];
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -115,10 +116,11 @@ int main(int argc, char **argv)
             // The best run shows what the link itself costs; the median adds
             // whatever else the machine was doing meanwhile.
             const double median = percentile(ms, 0.5), best = percentile(ms, 0.0);
-            std::printf("%-12s wire limit %.1f ms (%lld bytes); best %.1f ms, ratio %.3f; median of %d %.1f ms, "
-                        "ratio %.3f (target <= 1.05)\n",
-                        program ? "programming" : "read-back", wireMs, static_cast<long long>(bytes), best,
-                        best / wireMs, Runs, median, median / wireMs);
+            std::printf(
+                "%-12s wire limit %.1f ms (%lld bytes); best %.1f ms, ratio %.3f; median of %d %.1f ms, "
+                "ratio %.3f (target <= 1.05)\n",
+                program ? "programming" : "read-back", wireMs, static_cast<long long>(bytes), best,
+                best / wireMs, Runs, median, median / wireMs);
         }
         sim.stop();
     }
@@ -139,8 +141,9 @@ int main(int argc, char **argv)
             std::printf("turnaround: no samples\n");
             return 1;
         }
-        std::printf("turnaround per frame over %zu frames: median %.3f ms (target < 0.5), p99 %.3f ms (target < 2)\n",
-                    us.size(), percentile(us, 0.5) / 1000.0, percentile(us, 0.99) / 1000.0);
+        std::printf(
+            "turnaround per frame over %zu frames: median %.3f ms (target < 0.5), p99 %.3f ms (target < 2)\n",
+            us.size(), percentile(us, 0.5) / 1000.0, percentile(us, 0.99) / 1000.0);
     }
     if (failures)
         std::printf("%d sequences failed\n", failures);

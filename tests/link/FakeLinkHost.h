@@ -9,13 +9,13 @@
 
 struct FakeLinkHost : TLinkHost {
     QList<QByteArray> written;
-    QStringList lines;  // the message list, TrimLog applied
+    QStringList lines; // the message list, TrimLog applied
     int rewrites = 0;
     bool timerEnabled = false;
-    int timerStarts = 0;  // disabled -> enabled transitions
+    int timerStarts = 0; // disabled -> enabled transitions
     int imagesReceived = 0;
     QList<TLinkEnd> ends;
-    int failWriteAt = -1;  // index of the write that fails
+    int failWriteAt = -1; // index of the write that fails
 
     bool WriteBytes(const QByteArray &bytes, QString &error) override
     {

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-class SimProcess {
-public:
+class SimProcess
+{
+  public:
     explicit SimProcess(const QStringList &options)
     {
         process_.start(QStringLiteral(TERVALA_SIM), options);
@@ -35,7 +36,7 @@ public:
         return QString::fromLocal8Bit(process_.readAllStandardError());
     }
 
-private:
+  private:
     QProcess process_;
     QString path_;
 };

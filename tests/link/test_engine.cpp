@@ -7,7 +7,8 @@
 
 #include <random>
 
-namespace {
+namespace
+{
 
 struct EngineFixture : ::testing::Test {
     FakeLinkHost host;
@@ -56,11 +57,8 @@ TEST(LinkRules, InternationalNumbers)
         QStringList numbers;
         bool ok;
     } cases[] = {
-        {{"123456789", "", "", ""}, false},
-        {{"+48123456789", "", "", ""}, true},
-        {{"12", "1", "", ""}, true},
-        {{"", "", "", "600"}, false},
-        {{"+1", "+48600", "48", ""}, true},
+        {{"123456789", "", "", ""}, false}, {{"+48123456789", "", "", ""}, true}, {{"12", "1", "", ""}, true},
+        {{"", "", "", "600"}, false},       {{"+1", "+48600", "48", ""}, true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(NumbersAreInternational(c.numbers), c.ok) << c.numbers.join(',').toStdString();
@@ -121,7 +119,7 @@ TEST_F(EngineFixture, PlainAnswerToLastFrameAsksForEndCommand)
     EXPECT_EQ(host.written.size(), before + 1);
     EXPECT_EQ(host.written.last(), QByteArray("*5*1"));
     EXPECT_EQ(engine.ProgramStage, 3);
-    engine.TakeBlock("X*1");  // still not OK: the end command once more
+    engine.TakeBlock("X*1"); // still not OK: the end command once more
     EXPECT_EQ(host.written.last(), QByteArray("*5*1"));
     EXPECT_EQ(host.written.size(), before + 2);
     engine.TakeBlock("OK*1");
@@ -157,11 +155,11 @@ TEST_F(EngineFixture, AnswersThatAcknowledgeNothing)
     startProgramming();
     engine.TakeBlock("OK*1");
     const int before = int(host.written.size());
-    engine.TakeBlock("*1");        // mark at position 1
-    engine.TakeBlock("garbage");   // no mark
+    engine.TakeBlock("*1");      // mark at position 1
+    engine.TakeBlock("garbage"); // no mark
     EXPECT_EQ(host.written.size(), before);
     EXPECT_EQ(engine.ProgramStage, 2);
-    engine.TakeBlock("D*1D*1");  // two acknowledgements in one block: two frames
+    engine.TakeBlock("D*1D*1"); // two acknowledgements in one block: two frames
     EXPECT_EQ(host.written.size(), before + 2);
     EXPECT_EQ(engine.FramesSent, 2);
 }
@@ -185,7 +183,7 @@ TEST_F(EngineFixture, TimeOutEndsEitherSequence)
 TEST_F(EngineFixture, FailedWritesEndTheRun)
 {
     struct Case {
-        int failingWrite;  // 0 "*2*1", 1 frame 1, 2 frame 2, 27 frame 27, 28 "*5*1"
+        int failingWrite; // 0 "*2*1", 1 frame 1, 2 frame 2, 27 frame 27, 28 "*5*1"
     } cases[] = {{0}, {1}, {2}, {27}, {28}};
     for (const Case &c : cases) {
         FakeLinkHost h;
@@ -225,7 +223,7 @@ TEST_F(EngineFixture, DeviceLostDuringReadBackDecodesNothing)
 // A read-back stream cut into blocks at the given sizes.
 struct ReadCase {
     const char *name;
-    QList<int> cuts;  // block sizes; the rest is the last block
+    QList<int> cuts; // block sizes; the rest is the last block
     int streamImageBytes;
 };
 
@@ -234,7 +232,9 @@ void PrintTo(const ReadCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class ReadBackTable : public ::testing::TestWithParam<ReadCase> {};
+class ReadBackTable : public ::testing::TestWithParam<ReadCase>
+{
+};
 
 TEST_P(ReadBackTable, RebuildsFromStreamBytesOneTo1700)
 {
@@ -298,7 +298,7 @@ TEST_F(EngineFixture, ReadBackStartsFromEmpty)
     ASSERT_TRUE(engine.BeginReadBack(error));
     engine.TakeBlock(QByteArray(50, 'z'));
     engine.Timer1Timer();
-    engine.TakeBlock("left");  // a partial answer waiting in the splitter
+    engine.TakeBlock("left"); // a partial answer waiting in the splitter
     ASSERT_TRUE(engine.BeginReadBack(error));
     EXPECT_TRUE(engine.ReceivedBytes.isEmpty());
     EXPECT_TRUE(engine.ComDataPacket2().Buffer().isEmpty());
@@ -309,4 +309,4 @@ TEST_F(EngineFixture, ReadBackStartsFromEmpty)
     EXPECT_EQ(image[1699], 'q');
 }
 
-}  // namespace
+} // namespace

@@ -17,9 +17,10 @@
 
 Q_DECLARE_METATYPE(TLinkEnd)
 
-namespace {
+namespace
+{
 
-constexpr int TestTimeout = 1000;  // ms; the program's own is 6000
+constexpr int TestTimeout = 1000; // ms; the program's own is 6000
 
 struct RecordingView : TLinkView {
     QStringList lines;
@@ -79,12 +80,13 @@ TModuleSettings expectedAfterRoundTrip(const TModuleSettings &programmed, const 
     return decoded;
 }
 
-}  // namespace
+} // namespace
 
-class LinkEndToEnd : public QObject {
+class LinkEndToEnd : public QObject
+{
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QString eeprom(const QString &name) { return dir_.filePath(name + ".eeprom"); }
 
@@ -142,7 +144,7 @@ private:
         return p;
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         qRegisterMetaType<TLinkEnd>();
@@ -207,7 +209,8 @@ private slots:
         QCOMPARE(run.view.imagesShown, 1);
         QCOMPARE(run.view.lines.last(), LinkText::ReadBackDone);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(run.image.data()), 1700), content.left(1700));
-        QVERIFY(std::all_of(run.image.begin() + 1700, run.image.end(), [](std::uint8_t b) { return b == 0; }));
+        QVERIFY(
+            std::all_of(run.image.begin() + 1700, run.image.end(), [](std::uint8_t b) { return b == 0; }));
     }
 
     void roundTripRandomSettings()
@@ -250,12 +253,12 @@ private slots:
             << LinkText::NoAnswer << false;
         QTest::newRow("bare acknowledgements")
             << QStringList{"--bare-ack", "--once"} << false << timedOut << LinkText::NoAnswer << false;
-        QTest::newRow("silent read-back") << QStringList{"--silent-at", "read:900", "--once"} << true << timedOut
-                                          << LinkText::NoAnswer << false;
-        QTest::newRow("line closed at frame 10")
-            << QStringList{"--close-at", "frame:10"} << false << failed << QString("Utracono połączenie") << true;
-        QTest::newRow("line closed in read-back")
-            << QStringList{"--close-at", "read:600"} << true << failed << QString("Utracono połączenie") << true;
+        QTest::newRow("silent read-back") << QStringList{"--silent-at", "read:900", "--once"} << true
+                                          << timedOut << LinkText::NoAnswer << false;
+        QTest::newRow("line closed at frame 10") << QStringList{"--close-at", "frame:10"} << false << failed
+                                                 << QString("Utracono połączenie") << true;
+        QTest::newRow("line closed in read-back") << QStringList{"--close-at", "read:600"} << true << failed
+                                                  << QString("Utracono połączenie") << true;
     }
 
     void faults()
@@ -269,7 +272,7 @@ private slots:
         SimProcess sim(options + QStringList{"--eeprom", file});
         Run run;
         const TModuleSettings s = defaults();
-        run.image.fill(0xAB);  // a broken read-back must leave the image alone
+        run.image.fill(0xAB); // a broken read-back must leave the image alone
         TLinkEnd end;
         QVERIFY(readBack ? run.read(sim.path(), end) : run.program(sim.path(), s, end));
         QCOMPARE(int(end), expectedEnd);
@@ -305,7 +308,7 @@ private slots:
         timer.SetEnabled(true);
         QVERIFY(timer.RemainingTime() <= before);
         timer.SetEnabled(false);
-        timer.SetEnabled(true);  // a restart: the full interval again
+        timer.SetEnabled(true); // a restart: the full interval again
         QVERIFY(timer.RemainingTime() > before);
         QVERIFY(timer.Enabled());
     }
@@ -356,7 +359,8 @@ private slots:
 
         QProcess *program = cli({"program", "--port", sim.path(), in});
         QCOMPARE(program->exitCode(), 0);
-        const QStringList printed = QString::fromUtf8(program->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const QStringList printed =
+            QString::fromUtf8(program->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(printed.filter("Postęp: ").size(), 26);
         QCOMPARE(printed.last(), LinkText::ProgrammingDone);
         checkProgrammed(file, s);
@@ -385,9 +389,11 @@ private slots:
         QTest::addColumn<QStringList>("simOptions");
         QTest::addColumn<bool>("badPort");
         QTest::addColumn<QString>("expectedText");
-        QTest::newRow("not international") << "600100200" << QStringList{} << false << LinkText::NotInternational;
+        QTest::newRow("not international")
+            << "600100200" << QStringList{} << false << LinkText::NotInternational;
         QTest::newRow("too long") << "+4860010020030" << QStringList{} << false << LinkText::NumberTooLong;
-        QTest::newRow("no such port") << "+48600100200" << QStringList{} << true << "Nie można otworzyć portu";
+        QTest::newRow("no such port")
+            << "+48600100200" << QStringList{} << true << "Nie można otworzyć portu";
         QTest::newRow("line closed") << "+48600100200" << QStringList{"--close-at", "frame:3"} << false
                                      << "Utracono połączenie";
     }
@@ -398,7 +404,8 @@ private slots:
         QFETCH(QStringList, simOptions);
         QFETCH(bool, badPort);
         QFETCH(QString, expectedText);
-        SimProcess sim(simOptions + QStringList{"--eeprom", eeprom(QStringLiteral("cli-") + QTest::currentDataTag())});
+        SimProcess sim(simOptions +
+                       QStringList{"--eeprom", eeprom(QStringLiteral("cli-") + QTest::currentDataTag())});
         TModuleSettings s = defaults();
         s.UserNumber(2).setText(userNumber);
         const QString in = dir_.filePath("refused.ulmar");

@@ -15,7 +15,8 @@
 
 Q_DECLARE_METATYPE(TLinkEnd)
 
-class LinkWidgets : public QObject {
+class LinkWidgets : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -32,7 +33,7 @@ class LinkWidgets : public QObject {
         return s;
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         qRegisterMetaType<TLinkEnd>();

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 // Shows the texts the handler is given, NUL bytes as "\0".
 QString shown(const QByteArray &text)
@@ -18,8 +19,8 @@ QString shown(const QByteArray &text)
 struct SplitCase {
     const char *name;
     QList<QByteArray> blocks;
-    QStringList seen;       // every text the handler was called with, in order
-    QByteArray leftOver;   // the buffer afterwards
+    QStringList seen;    // every text the handler was called with, in order
+    QByteArray leftOver; // the buffer afterwards
 };
 
 void PrintTo(const SplitCase &c, std::ostream *os)
@@ -27,7 +28,9 @@ void PrintTo(const SplitCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class SplitterTable : public ::testing::TestWithParam<SplitCase> {};
+class SplitterTable : public ::testing::TestWithParam<SplitCase>
+{
+};
 
 TEST_P(SplitterTable, HandlerSeesWholeBufferAfterEachBlockAndCut)
 {
@@ -57,10 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"MarkSplitOverBlocks", {"A*", "1"}, {"A*", "A*1", ""}, ""},
         SplitCase{"NulBytesKept", {QByteArray("\0*\0*1z", 6)}, {"\\0*\\0*1z", "z"}, "z"},
         SplitCase{"LimitEmptiesBuffer", {big1023, "y"}, {QString(big1023), QString(big1023) + "y"}, ""},
-        SplitCase{"BelowLimitKept", {QByteArray(1022, 'x'), "y"},
-                  {QString(1022, 'x'), QString(1022, 'x') + "y"}, QByteArray(1022, 'x') + "y"},
-        SplitCase{"LimitAfterCut", {QByteArray("A*1") + big1023 + "y"},
-                  {"A*1" + QString(big1023) + "y", QString(big1023) + "y"}, ""}),
+        SplitCase{"BelowLimitKept",
+                  {QByteArray(1022, 'x'), "y"},
+                  {QString(1022, 'x'), QString(1022, 'x') + "y"},
+                  QByteArray(1022, 'x') + "y"},
+        SplitCase{"LimitAfterCut",
+                  {QByteArray("A*1") + big1023 + "y"},
+                  {"A*1" + QString(big1023) + "y", QString(big1023) + "y"},
+                  ""}),
     [](const ::testing::TestParamInfo<SplitCase> &info) { return std::string(info.param.name); });
 
 TEST(Splitter, HandlerThatEmptiesBufferSeesAnEmptyTextOnce)
@@ -91,4 +98,4 @@ TEST(Splitter, HandlerPositionEndsPacketEarly)
     EXPECT_EQ(splitter.Buffer(), QByteArray("e"));
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,8 @@
 #include <memory>
 #include <optional>
 
-namespace {
+namespace
+{
 
 QTextStream &out()
 {
@@ -28,8 +29,9 @@ QTextStream &err()
 
 // The message list on the console: every line and every rewrite of the
 // progress line is printed as it comes.
-class ConsoleView : public TLinkView {
-public:
+class ConsoleView : public TLinkView
+{
+  public:
     ConsoleView(const TEepromImage &image, TModuleSettings &target) : image_(image), target_(target) {}
 
     void TrimLog() override { ::TrimLog(lines_); }
@@ -49,7 +51,7 @@ public:
     void ShowLinkError(const QString &text) override { err() << text << Qt::endl; }
     void ShowReceivedImage() override { EepromToSettings(image_, target_); }
 
-private:
+  private:
     QStringList lines_;
     const TEepromImage &image_;
     TModuleSettings &target_;
@@ -78,7 +80,10 @@ Arguments parse(const QStringList &args)
     Arguments a;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        QString *target = arg == "--port" ? &a.port : arg == "--base" ? &a.base : arg == "-o" ? &a.output : nullptr;
+        QString *target = arg == "--port"   ? &a.port
+                          : arg == "--base" ? &a.base
+                          : arg == "-o"     ? &a.output
+                                            : nullptr;
         if (target) {
             if (i + 1 >= args.size()) {
                 a.complaint = "brak wartości dla " + arg;
@@ -108,13 +113,14 @@ TLinkEnd waitForEnd(TModuleLink &link)
     return end;
 }
 
-}  // namespace
+} // namespace
 
 int RunProgramCommand(const QStringList &args)
 {
     const Arguments a = parse(args);
     if (!a.complaint.isEmpty() || a.port.isEmpty() || a.plain.size() != 1) {
-        err() << (a.complaint.isEmpty() ? "użycie: pelmor-cli program --port URZĄDZENIE PLIK.ulmar" : a.complaint)
+        err() << (a.complaint.isEmpty() ? "użycie: pelmor-cli program --port URZĄDZENIE PLIK.ulmar"
+                                        : a.complaint)
               << Qt::endl;
         return 2;
     }

@@ -8,7 +8,8 @@
 #include <thread>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 constexpr int FirstFrameBytes = 29;
 constexpr int NextFrameBytes = 49;
@@ -31,7 +32,7 @@ void sleepUntil(ModuleSim::Clock::time_point when)
     }
 }
 
-}  // namespace
+} // namespace
 
 ModuleSim::ModuleSim(int masterFd, const SimOptions &options) : fd_(masterFd), options_(options)
 {
@@ -138,7 +139,8 @@ bool ModuleSim::handleCommand(const std::string &command)
         stream += "*1";
         int cutAfter = -1;
         if (faultAt(options_.closeAt, FaultPoint::Read, 0) || faultAt(options_.silentAt, FaultPoint::Read, 0))
-            cutAfter = options_.closeAt.kind == FaultPoint::Read ? options_.closeAt.number : options_.silentAt.number;
+            cutAfter = options_.closeAt.kind == FaultPoint::Read ? options_.closeAt.number
+                                                                 : options_.silentAt.number;
         answer(stream, options_.splitEnd, cutAfter);
         if (cutAfter >= 0 && options_.closeAt.kind == FaultPoint::Read)
             closeLine();
@@ -207,7 +209,7 @@ void ModuleSim::answer(std::string bytes, bool splitEnd, int cutAfter)
         block = std::size_t(options_.chunk);
     std::size_t splitAt = bytes.size();
     if (splitEnd && faulty && bytes.size() >= 2)
-        splitAt = bytes.size() - 1;  // "*" closes one block, "1" opens the next
+        splitAt = bytes.size() - 1; // "*" closes one block, "1" opens the next
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         std::size_t count = std::min(block, bytes.size() - sent);

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-class ModuleSim {
-public:
+class ModuleSim
+{
+  public:
     using Clock = std::chrono::steady_clock;
 
     ModuleSim(int masterFd, const SimOptions &options);
@@ -21,7 +22,7 @@ public:
 
     static constexpr int EepromSize = 2048;
 
-private:
+  private:
     enum class Mode { Command, Data };
 
     bool handleCommand(const std::string &command);
@@ -46,7 +47,7 @@ private:
     int sequence_ = 0;
     bool silent_ = false;
     bool closed_ = false;
-    Clock::time_point wireFree_{};     // the line is busy with received bytes until then
+    Clock::time_point wireFree_{}; // the line is busy with received bytes until then
     Clock::time_point lastAnswerOut_{};
     std::vector<long> turnaroundsUs_;
 };

@@ -13,7 +13,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -30,7 +31,7 @@ void printStats(const std::vector<long> &samples)
     std::fprintf(stderr, "\n");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -15,8 +15,9 @@
 // there are that many or more, one line per call.
 void TrimLog(QListWidget *list);
 
-class TWidgetLinkView : public TLinkView {
-public:
+class TWidgetLinkView : public TLinkView
+{
+  public:
     TWidgetLinkView(QListWidget *listBox1, QAbstractButton *bprogramuj, QAbstractButton *bbload,
                     QWidget *dialogParent);
     ~TWidgetLinkView() override;
@@ -31,7 +32,7 @@ public:
     void ShowLinkError(const QString &text) override;
     void ShowReceivedImage() override;
 
-private:
+  private:
     QPointer<QListWidget> list_;
     QPointer<QAbstractButton> program_, load_;
     QPointer<QWidget> parent_;

@@ -88,13 +88,13 @@ void TComPort::onError(QSerialPort::SerialPortError error)
     switch (error) {
     case QSerialPort::NoError:
     case QSerialPort::TimeoutError:
-    case QSerialPort::UnsupportedOperationError:  // DTR/RTS on a device without them
+    case QSerialPort::UnsupportedOperationError: // DTR/RTS on a device without them
         return;
     default:
         break;
     }
     if (opening_ || closing_ || !port_.isOpen())
-        return;  // a failed open is reported by Open itself
+        return; // a failed open is reported by Open itself
     const QString reason = port_.errorString();
     Close();
     emit DeviceLost(reason);

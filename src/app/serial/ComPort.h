@@ -6,9 +6,10 @@
 #include <QSerialPort>
 #include <QString>
 
-class TComPort : public QObject {
+class TComPort : public QObject
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int BaudRate = 115200;
 
     explicit TComPort(QObject *parent = nullptr);
@@ -27,13 +28,13 @@ public:
     qint64 BytesOut() const { return bytesOut_; }
     qint64 BytesIn() const { return bytesIn_; }
 
-signals:
+  signals:
     // All bytes waiting in the driver, read in one go.
     void BlockReceived(const QByteArray &block);
     // The device failed while open (e.g. unplugged); the port is closed by then.
     void DeviceLost(const QString &reason);
 
-private:
+  private:
     void readAll();
     void onError(QSerialPort::SerialPortError error);
 

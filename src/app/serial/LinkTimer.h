@@ -5,10 +5,11 @@
 #include <QObject>
 #include <QTimer>
 
-class TLinkTimer : public QObject {
+class TLinkTimer : public QObject
+{
     Q_OBJECT
-public:
-    static constexpr int DefaultInterval = 6000;  // ms
+  public:
+    static constexpr int DefaultInterval = 6000; // ms
 
     explicit TLinkTimer(QObject *parent = nullptr);
     void SetEnabled(bool enabled);
@@ -17,9 +18,9 @@ public:
     int Interval() const { return timer_.interval(); }
     int RemainingTime() const { return timer_.remainingTime(); }
 
-signals:
+  signals:
     void Timeout();
 
-private:
+  private:
     QTimer timer_;
 };

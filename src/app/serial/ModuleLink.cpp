@@ -6,7 +6,8 @@
 TModuleLink::TModuleLink(TLinkView &view, TEepromImage &image, QObject *parent)
     : QObject(parent), view_(view), image_(image), engine_(*this, image)
 {
-    connect(&port_, &TComPort::BlockReceived, this, [this](const QByteArray &block) { engine_.TakeBlock(block); });
+    connect(&port_, &TComPort::BlockReceived, this,
+            [this](const QByteArray &block) { engine_.TakeBlock(block); });
     connect(&port_, &TComPort::DeviceLost, this, &TModuleLink::deviceLost);
     connect(&timer_, &TLinkTimer::Timeout, this, [this] { engine_.Timer1Timer(); });
 }

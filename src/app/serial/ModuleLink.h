@@ -14,8 +14,9 @@
 // What the link needs of the window: the message list ListBox1, the two
 // command buttons with the cursor, the error box, and the refill of the
 // controls after a read-back.
-class TLinkView {
-public:
+class TLinkView
+{
+  public:
     virtual ~TLinkView() = default;
     // At most seven lines: drops the oldest when there are seven or more.
     virtual void TrimLog() = 0;
@@ -29,9 +30,10 @@ public:
     virtual void ShowReceivedImage() = 0;
 };
 
-class TModuleLink : public QObject, private TLinkHost {
+class TModuleLink : public QObject, private TLinkHost
+{
     Q_OBJECT
-public:
+  public:
     // The image is where programming encodes to and read-back rebuilds into.
     TModuleLink(TLinkView &view, TEepromImage &image = EepromImage, QObject *parent = nullptr);
 
@@ -50,11 +52,11 @@ public:
     TComPort &ComPort2() { return port_; }
     TLinkTimer &Timer1() { return timer_; }
 
-signals:
+  signals:
     // After the view has been told (line shown, buttons back).
     void SequenceFinished(TLinkEnd end);
 
-private:
+  private:
     bool WriteBytes(const QByteArray &bytes, QString &error) override;
     void SetTimerEnabled(bool enabled) override;
     int LogLine(const QString &text) override;

@@ -6,8 +6,9 @@
 
 #include <functional>
 
-class TComDataPacket {
-public:
+class TComDataPacket
+{
+  public:
     // Called with the whole buffer after every block and after every cut.
     // Pos comes preset to -1; a handler that sets it to 0 or more ends the
     // packet after that many characters instead of after the first "*1".
@@ -25,7 +26,7 @@ public:
     void ClearBuffer();
     const QByteArray &Buffer() const { return buffer_; }
 
-private:
+  private:
     QByteArray buffer_;
     bool cleared_ = false;
 };

@@ -3,14 +3,15 @@
 #include "LinkRules.h"
 #include "LinkTexts.h"
 
-namespace {
+namespace
+{
 
 bool contains(const QByteArray &text, const QByteArray &what)
 {
     return text.indexOf(what) >= 0;
 }
 
-}  // namespace
+} // namespace
 
 TLinkEngine::TLinkEngine(TLinkHost &host, TEepromImage &image) : host_(host), image_(image)
 {
@@ -65,7 +66,7 @@ bool TLinkEngine::write(const QByteArray &bytes)
 
 void TLinkEngine::ComDataPacket2CustomStop(const QByteArray &Str, int &Pos)
 {
-    Q_UNUSED(Pos);  // always cut after the first "*1"
+    Q_UNUSED(Pos); // always cut after the first "*1"
     if (ProgramStage == 1) {
         stage1Step(Str);
         if (ProgramStage != 1)

@@ -10,14 +10,15 @@
 #include <QString>
 
 enum class TLinkEnd {
-    Programmed,  // "Programowanie zakończone pomyślnie."
-    ReadBack,    // image received and decoded
-    TimedOut,    // "Brak odpowiedzi z modułu."
-    Failed,      // write failed or the device went away
+    Programmed, // "Programowanie zakończone pomyślnie."
+    ReadBack,   // image received and decoded
+    TimedOut,   // "Brak odpowiedzi z modułu."
+    Failed,     // write failed or the device went away
 };
 
-class TLinkHost {
-public:
+class TLinkHost
+{
+  public:
     virtual ~TLinkHost() = default;
     // Hands the bytes to the port in one write; false with a reason on failure.
     virtual bool WriteBytes(const QByteArray &bytes, QString &error) = 0;
@@ -33,8 +34,9 @@ public:
     virtual void SequenceEnded(TLinkEnd end) = 0;
 };
 
-class TLinkEngine {
-public:
+class TLinkEngine
+{
+  public:
     TLinkEngine(TLinkHost &host, TEepromImage &image);
 
     TComDataPacket &ComDataPacket2() { return splitter_; }
@@ -62,15 +64,15 @@ public:
     // Builds and writes one frame, advances Offset and enables the timer.
     bool SendDataFrame(int &Offset, int Len);
 
-    int ProgramStage = 0;  // 0 idle, 1 waiting for acceptance, 2 frames, 3 waiting for the end
+    int ProgramStage = 0; // 0 idle, 1 waiting for acceptance, 2 frames, 3 waiting for the end
     int SendOffset = 0;
     int FramesSent = 0;
     int ProgressLine = -1;
     QString ProgressBar;
-    int ReadStage = 0;  // 2 while a read-back collects
+    int ReadStage = 0; // 2 while a read-back collects
     QByteArray ReceivedBytes;
 
-private:
+  private:
     bool write(const QByteArray &bytes);
     void stage1Step(const QByteArray &Str);
     void stage2Step();

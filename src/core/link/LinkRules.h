@@ -8,9 +8,10 @@
 #include <QString>
 #include <QStringList>
 
-namespace LinkFrames {
-constexpr int FirstFrameLen = 30;  // Len parameter: 25 image bytes
-constexpr int NextFrameLen = 50;   // 45 image bytes
+namespace LinkFrames
+{
+constexpr int FirstFrameLen = 30; // Len parameter: 25 image bytes
+constexpr int NextFrameLen = 50;  // 45 image bytes
 constexpr int LastOffsetBeforeEnd = 1153;
 constexpr int ProgressDivisor = 26;
 constexpr int FrameCount = 27;
@@ -18,7 +19,7 @@ constexpr int BytesSent = 1195;
 // Read-back stream: one lead byte, then the image bytes taken.
 constexpr int ReadBackImageBytes = 1700;
 constexpr int ReadBackMinimum = 1 + ReadBackImageBytes;
-}  // namespace LinkFrames
+} // namespace LinkFrames
 
 // The message list holds at most this many lines.
 constexpr int MaxLogLines = 7;

@@ -4,19 +4,21 @@
 #include <QByteArray>
 #include <QString>
 
-namespace LinkWire {
+namespace LinkWire
+{
 inline const QByteArray StartProgramming = QByteArrayLiteral("*2*1");
 inline const QByteArray EndProgramming = QByteArrayLiteral("*5*1");
 inline const QByteArray ReadSettings = QByteArrayLiteral("*3*1");
 inline const QByteArray EndMark = QByteArrayLiteral("*1");
 inline const QByteArray Accepted = QByteArrayLiteral("OK*1");
-}  // namespace LinkWire
+} // namespace LinkWire
 
-namespace LinkText {
+namespace LinkText
+{
 inline const QString NotInternational = QStringLiteral(
     "numery użytkowników muszą być zapisane w formie międzynarodowej tzn zawierać numer kierunkowy na kraj");
-inline const QString NumberTooLong = QStringLiteral(
-    "Numer centrum SMS lub numer użytkownika ma więcej niż 12 znaków - programowanie nie zostało rozpoczęte.");
+inline const QString NumberTooLong = QStringLiteral("Numer centrum SMS lub numer użytkownika ma więcej niż "
+                                                    "12 znaków - programowanie nie zostało rozpoczęte.");
 inline const QString ProgrammingStarted = QStringLiteral("Rozpoczęcie programowania.");
 inline const QString ProgressStart = QStringLiteral("postęp: ");
 inline const QString ProgressPrefix = QStringLiteral("Postęp: ");
@@ -29,4 +31,4 @@ inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
 inline const QString CannotOpenPort = QStringLiteral("Nie można otworzyć portu \"%1\": %2");
 inline const QString CannotWritePort = QStringLiteral("Nie można wysłać polecenia przez port \"%1\": %2");
-}  // namespace LinkText
+} // namespace LinkText
