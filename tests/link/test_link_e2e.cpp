@@ -251,6 +251,10 @@ class LinkEndToEnd : public QObject
         QTest::newRow("silent at end command")
             << QStringList{"--silent-at", "end", "--end", "command", "--once"} << false << timedOut
             << LinkText::NoAnswer << false;
+        // Frame 1 does not restart the count: the answer to "*2*1" and the
+        // acknowledgement of frame 1 must both come within one interval.
+        QTest::newRow("slow start and first frame")
+            << QStringList{"--delay", "600", "--once"} << false << timedOut << LinkText::NoAnswer << false;
         QTest::newRow("bare acknowledgements")
             << QStringList{"--bare-ack", "--once"} << false << timedOut << LinkText::NoAnswer << false;
         QTest::newRow("silent read-back") << QStringList{"--silent-at", "read:900", "--once"} << true

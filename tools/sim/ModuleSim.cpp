@@ -200,7 +200,8 @@ void ModuleSim::answer(std::string bytes, bool splitEnd, int cutAfter)
     }
     if (cutAfter >= 0 && cutAfter < int(bytes.size()))
         bytes.resize(cutAfter);
-    auto when = std::max(Clock::now(), wireFree_) + std::chrono::milliseconds(options_.delayMs);
+    auto when =
+        std::max(Clock::now(), wireFree_) + std::chrono::milliseconds(faulty() ? options_.delayMs : 0);
     const auto gap = std::chrono::milliseconds(options_.gapMs);
     const bool faulty = this->faulty();
     // Pacing hands the bytes over in small blocks as a USB adapter does.

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
 #include <termios.h>
 #include <unistd.h>
 
@@ -36,6 +37,11 @@ void printStats(const std::vector<long> &samples)
 int main(int argc, char **argv)
 {
     SimOptions options;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--help") {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
     const std::string complaint = ParseSimOptions(argc, argv, options);
     if (!complaint.empty()) {
         std::fprintf(stderr, "tervala-sim: %s\n", complaint.c_str());
