@@ -17,6 +17,24 @@
 namespace
 {
 
+const char Usage[] = R"(usage: tervala-sim [options]
+Opens a pseudo-terminal, prints its device path on the first line and answers
+as the Tervala module does until SIGTERM or SIGINT.
+  --eeprom FILE      the module's 2048-byte EEPROM, kept between runs
+  --baud N           pace answers at N baud (10 bits per byte); 0 = at once
+  --delay MS         wait before every answer
+  --silent-at P      stop answering at P: start | frame:N | end | read[:BYTES]
+  --close-at P       close the line at P (as a pulled cable), then exit
+  --bare-ack         acknowledge frames with "*1" alone
+  --chunk N          send answers in blocks of N bytes ...
+  --gap MS           ... with this pause between blocks
+  --split-end        split the read-back's end mark: "*" and "1" in two blocks
+  --garbage N        N bytes of noise (no "*") before every answer
+  --end direct|command  answer frame 27 with "OK*1" or ask for "*5*1"
+  --once             faults, delays and noise in the first sequence only
+  --stats            print the turnaround per frame on stderr at exit
+)";
+
 volatile std::sig_atomic_t stopRequested = 0;
 
 void requestStop(int)
