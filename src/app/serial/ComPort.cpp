@@ -72,6 +72,11 @@ bool TComPort::Write(const QByteArray &bytes, QString &error)
     // Hand the bytes to the driver now rather than on the next pass of the
     // event loop: the module waits for every frame.
     port_.flush();
+    if (!port_.isOpen()) {
+        // The device failed while taking the bytes (see onError).
+        error = lostReason_;
+        return false;
+    }
     return true;
 }
 
@@ -95,7 +100,7 @@ void TComPort::onError(QSerialPort::SerialPortError error)
     }
     if (opening_ || closing_ || !port_.isOpen())
         return; // a failed open is reported by Open itself
-    const QString reason = port_.errorString();
+    lostReason_ = port_.errorString();
     Close();
-    emit DeviceLost(reason);
+    emit DeviceLost(lostReason_);
 }

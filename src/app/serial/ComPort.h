@@ -31,7 +31,8 @@ class TComPort : public QObject
   signals:
     // All bytes waiting in the driver, read in one go.
     void BlockReceived(const QByteArray &block);
-    // The device failed while open (e.g. unplugged); the port is closed by then.
+    // The device failed while open (e.g. unplugged); the port is closed by
+    // then. May come from inside Write: listeners queue their reaction.
     void DeviceLost(const QString &reason);
 
   private:
@@ -42,6 +43,7 @@ class TComPort : public QObject
     QString name_;
     bool opening_ = false;
     bool closing_ = false;
+    QString lostReason_;
     qint64 bytesOut_ = 0;
     qint64 bytesIn_ = 0;
 };

@@ -8,7 +8,8 @@ TModuleLink::TModuleLink(TLinkView &view, TEepromImage &image, QObject *parent)
 {
     connect(&port_, &TComPort::BlockReceived, this,
             [this](const QByteArray &block) { engine_.TakeBlock(block); });
-    connect(&port_, &TComPort::DeviceLost, this, &TModuleLink::deviceLost);
+    // Queued: the loss can be noticed inside a write the engine is making.
+    connect(&port_, &TComPort::DeviceLost, this, &TModuleLink::deviceLost, Qt::QueuedConnection);
     connect(&timer_, &TLinkTimer::Timeout, this, [this] { engine_.Timer1Timer(); });
 }
 
