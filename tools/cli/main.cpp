@@ -1,8 +1,9 @@
-// pelmor-cli: the settings file and the EEPROM codec from the command line,
-// for installers' scripts. Exit 0 on success, 1 when the input is refused or
+// pelmor-cli: the settings file, the EEPROM codec and the module link from
+// the command line, for installers' scripts. Exit 0 on success, 1 when the input is refused or
 // the operation fails, 2 on wrong usage.
 #include "CliCommon.h"
 #include "FileCommands.h"
+#include "LinkCommands.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,8 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("dump"), RunDumpCommand},
         {QStringLiteral("image"), RunImageCommand},
         {QStringLiteral("decode"), RunDecodeCommand},
+        {QStringLiteral("program"), RunProgramCommand},
+        {QStringLiteral("read"), RunReadCommand},
     };
     return table;
 }

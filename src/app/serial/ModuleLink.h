@@ -1,0 +1,75 @@
+// Runs the module link on the serial port: owns the port, the engine (with
+// its packet splitter) and the answer timer, and talks to the window (or
+// the command line) through TLinkView.
+#pragma once
+
+#include "ComPort.h"
+#include "LinkEngine.h"
+#include "LinkTimer.h"
+#include "Udecl.h"
+
+#include <QObject>
+#include <QStringList>
+
+// What the link needs of the window: the message list ListBox1, the two
+// command buttons with the cursor, the error box, and the refill of the
+// controls after a read-back.
+class TLinkView
+{
+  public:
+    virtual ~TLinkView() = default;
+    // At most seven lines: drops the oldest when there are seven or more.
+    virtual void TrimLog() = 0;
+    // Adds a line at the bottom; returns its index.
+    virtual int AddLogLine(const QString &text) = 0;
+    virtual void SetLogLine(int index, const QString &text) = 0;
+    // true: hourglass and both buttons disabled; false: default cursor, buttons enabled.
+    virtual void SetLinkBusy(bool busy) = 0;
+    virtual void ShowLinkError(const QString &text) = 0;
+    // The image holds what the module sent: decode it and show it.
+    virtual void ShowReceivedImage() = 0;
+};
+
+class TModuleLink : public QObject, private TLinkHost
+{
+    Q_OBJECT
+  public:
+    // The image is where programming encodes to and read-back rebuilds into.
+    TModuleLink(TLinkView &view, TEepromImage &image = EepromImage, QObject *parent = nullptr);
+
+    // The user-number check of the programming command; on refusal the line
+    // is in the list and false is returned.
+    bool CheckNumbersInternational(const QStringList &userNumbers);
+    // Checks the numbers' image slots, encodes the record into the image,
+    // opens the port and sends "*2*1". False when the run is refused or
+    // cannot start; the buttons and the cursor are then as before.
+    bool StartProgramming(const QString &portName, const TModuleSettings &settings);
+    // Reopens the port and sends "*3*1" from an empty collection.
+    bool StartReadBack(const QString &portName);
+
+    bool Busy() const { return engine_.Busy(); }
+    TLinkEngine &Engine() { return engine_; }
+    TComPort &ComPort2() { return port_; }
+    TLinkTimer &Timer1() { return timer_; }
+
+  signals:
+    // After the view has been told (line shown, buttons back).
+    void SequenceFinished(TLinkEnd end);
+
+  private:
+    bool WriteBytes(const QByteArray &bytes, QString &error) override;
+    void SetTimerEnabled(bool enabled) override;
+    int LogLine(const QString &text) override;
+    void RewriteLine(int index, const QString &text) override;
+    void ImageReceived() override;
+    void SequenceEnded(TLinkEnd end) override;
+
+    bool openPort(const QString &portName);
+    void deviceLost(const QString &reason);
+
+    TLinkView &view_;
+    TEepromImage &image_;
+    TComPort port_;
+    TLinkTimer timer_;
+    TLinkEngine engine_;
+};

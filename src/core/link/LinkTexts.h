@@ -1,0 +1,34 @@
+// The module link's wire commands and the lines it shows in the message list.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace LinkWire
+{
+inline const QByteArray StartProgramming = QByteArrayLiteral("*2*1");
+inline const QByteArray EndProgramming = QByteArrayLiteral("*5*1");
+inline const QByteArray ReadSettings = QByteArrayLiteral("*3*1");
+inline const QByteArray EndMark = QByteArrayLiteral("*1");
+inline const QByteArray Accepted = QByteArrayLiteral("OK*1");
+} // namespace LinkWire
+
+namespace LinkText
+{
+inline const QString NotInternational = QStringLiteral(
+    "numery użytkowników muszą być zapisane w formie międzynarodowej tzn zawierać numer kierunkowy na kraj");
+inline const QString NumberTooLong = QStringLiteral("Numer centrum SMS lub numer użytkownika ma więcej niż "
+                                                    "12 znaków - programowanie nie zostało rozpoczęte.");
+inline const QString ProgrammingStarted = QStringLiteral("Rozpoczęcie programowania.");
+inline const QString ProgressStart = QStringLiteral("postęp: ");
+inline const QString ProgressPrefix = QStringLiteral("Postęp: ");
+inline const QString ProgrammingDone = QStringLiteral("Programowanie zakończone pomyślnie.");
+inline const QString ReadBackDone = QStringLiteral("zaladowane ustawienia z eprom");
+inline const QString NoAnswer = QStringLiteral("Brak odpowiedzi z modułu.");
+// %1: the serial port's own description of the failure.
+inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
+inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
+// Error boxes of a command that cannot start; %1 the port, %2 the reason.
+inline const QString CannotOpenPort = QStringLiteral("Nie można otworzyć portu \"%1\": %2");
+inline const QString CannotWritePort = QStringLiteral("Nie można wysłać polecenia przez port \"%1\": %2");
+} // namespace LinkText
