@@ -118,6 +118,13 @@ with tempfile.TemporaryDirectory() as tmp:
         (("image", p("ref.ulmar")), 2),
         (("decode", p("ref.bin"), "--bogus", "x", "-o", p("x.ulmar")), 2),
         (("new", "-o"), 2),
+        (("program", p("ref.ulmar")), 2),
+        (("program", "--port", "/dev/null"), 2),
+        (("read", "--port", "/dev/null"), 2),
+        (("read", "-o", p("x.ulmar")), 2),
+        (("read", "--port", "/dev/null", "--speed", "9", "-o", p("x.ulmar")), 2),
+        (("program", "--port", p("no-such-port"), p("new.ulmar")), 1),
+        (("read", "--port", p("no-such-port"), "-o", p("x.ulmar")), 1),
     ]
     for args, code in cases:
         r = run(*args)

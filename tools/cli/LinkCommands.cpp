@@ -1,5 +1,6 @@
 #include "LinkCommands.h"
 
+#include "CliCommon.h"
 #include "LinkRules.h"
 #include "ModuleLink.h"
 #include "Udecl.h"
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMap>
 #include <QTextStream>
 
 #include <memory>
@@ -68,38 +70,6 @@ std::unique_ptr<QCoreApplication> ensureApplication()
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// --port DEVICE, --base FILE, -o FILE and plain arguments.
-struct Arguments {
-    QString port, base, output;
-    QStringList plain;
-    QString complaint;
-};
-
-Arguments parse(const QStringList &args)
-{
-    Arguments a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        QString *target = arg == "--port"   ? &a.port
-                          : arg == "--base" ? &a.base
-                          : arg == "-o"     ? &a.output
-                                            : nullptr;
-        if (target) {
-            if (i + 1 >= args.size()) {
-                a.complaint = "brak wartości dla " + arg;
-                return a;
-            }
-            *target = args[++i];
-        } else if (arg.startsWith('-')) {
-            a.complaint = "nieznana opcja " + arg;
-            return a;
-        } else {
-            a.plain << arg;
-        }
-    }
-    return a;
-}
-
 // Runs the event loop until the sequence ends.
 TLinkEnd waitForEnd(TModuleLink &link)
 {
@@ -117,18 +87,18 @@ TLinkEnd waitForEnd(TModuleLink &link)
 
 int RunProgramCommand(const QStringList &args)
 {
-    const Arguments a = parse(args);
-    if (!a.complaint.isEmpty() || a.port.isEmpty() || a.plain.size() != 1) {
-        err() << (a.complaint.isEmpty() ? "użycie: pelmor-cli program --port URZĄDZENIE PLIK.ulmar"
-                                        : a.complaint)
-              << Qt::endl;
-        return 2;
-    }
+    QStringList plain;
+    QMap<QString, QString> options;
+    QString complaint;
+    if (!ParseArguments(args, {QStringLiteral("--port")}, plain, options, complaint))
+        return UsageError(complaint);
+    if (!options.contains(QStringLiteral("--port")) || plain.size() != 1)
+        return UsageError(QStringLiteral("program wymaga --port i jednego pliku ustawień"));
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
     try {
-        ReadSettingsFile(a.plain.first(), settings, notes);
+        ReadSettingsFile(plain.first(), settings, notes);
     } catch (const SettingsFileError &e) {
         err() << e.Message << Qt::endl;
         return 1;
@@ -139,29 +109,30 @@ int RunProgramCommand(const QStringList &args)
     QStringList numbers;
     for (int u = 1; u <= 4; ++u)
         numbers << settings.UserNumber(u).text();
-    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(a.port, settings))
+    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(options.value(QStringLiteral("--port")), settings))
         return 1;
     return waitForEnd(link) == TLinkEnd::Programmed ? 0 : 1;
 }
 
 int RunReadCommand(const QStringList &args)
 {
-    const Arguments a = parse(args);
-    if (!a.complaint.isEmpty() || a.port.isEmpty() || a.output.isEmpty() || !a.plain.isEmpty()) {
-        err() << (a.complaint.isEmpty()
-                      ? "użycie: pelmor-cli read --port URZĄDZENIE [--base PLIK.ulmar] -o WYNIK.ulmar"
-                      : a.complaint)
-              << Qt::endl;
-        return 2;
-    }
+    QStringList plain;
+    QMap<QString, QString> options;
+    QString complaint;
+    if (!ParseArguments(args, {QStringLiteral("--port"), QStringLiteral("--base"), QStringLiteral("-o")}, plain,
+                        options, complaint))
+        return UsageError(complaint);
+    if (!options.contains(QStringLiteral("--port")) || !options.contains(QStringLiteral("-o")) || !plain.isEmpty())
+        return UsageError(QStringLiteral("read wymaga --port i -o"));
+    const QString base = options.value(QStringLiteral("--base"));
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
     try {
-        if (a.base.isEmpty())
-            SetDefaultSettings(settings);
+        if (base.isEmpty())
+            NewSettings(settings, notes);
         else
-            ReadSettingsFile(a.base, settings, notes);
+            ReadSettingsFile(base, settings, notes);
     } catch (const SettingsFileError &e) {
         err() << e.Message << Qt::endl;
         return 1;
@@ -169,12 +140,12 @@ int RunReadCommand(const QStringList &args)
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
-    if (!link.StartReadBack(a.port))
+    if (!link.StartReadBack(options.value(QStringLiteral("--port"))))
         return 1;
     if (waitForEnd(link) != TLinkEnd::ReadBack)
         return 1;
     try {
-        WriteSettingsFile(a.output, settings, notes);
+        WriteSettingsFile(options.value(QStringLiteral("-o")), settings, notes);
     } catch (const SettingsFileError &e) {
         err() << e.Message << Qt::endl;
         return 1;
