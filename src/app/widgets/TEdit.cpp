@@ -4,24 +4,36 @@
 #include <QValidator>
 
 namespace {
-// Refuses an edit that would make the text longer than the limit; the
-// program's setText() is never validated, so long stored texts stay whole.
+// Refuses the user's edit that makes a text longer than the limit and longer
+// than it was; a longer text set by the program can still be shortened.
 class TLengthValidator : public QValidator {
 public:
-    TLengthValidator(const int &limit, QObject *parent) : QValidator(parent), Limit(limit) {}
+    explicit TLengthValidator(const TEdit *edit) : QValidator(const_cast<TEdit *>(edit)), Edit(edit) {}
     State validate(QString &input, int &) const override
     {
-        return Limit > 0 && input.size() > Limit ? Invalid : Acceptable;
+        const int limit = Edit->typingLimit();
+        if (Edit->settingText() || limit <= 0 || input.size() <= limit)
+            return Acceptable;
+        return input.size() > Edit->lastLength() ? Invalid : Acceptable;
     }
 
 private:
-    const int &Limit;
+    const TEdit *Edit;
 };
 }  // namespace
 
 TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
 {
-    setValidator(new TLengthValidator(TypingLimit, this));
+    setValidator(new TLengthValidator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { LastLength = int(text.size()); });
+}
+
+void TEdit::setText(const QString &text)
+{
+    SettingText = true;
+    QLineEdit::setText(text);
+    SettingText = false;
+    LastLength = int(QLineEdit::text().size());
 }
 
 void TEdit::setTypingLimit(int limit)

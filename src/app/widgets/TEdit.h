@@ -15,6 +15,11 @@ public:
     void setTypingLimit(int limit);
     int typingLimit() const { return TypingLimit; }
 
+    // The program's text, shown in full whatever the typing limit.
+    void setText(const QString &text);
+    bool settingText() const { return SettingText; }
+    int lastLength() const { return LastLength; }
+
     // Called with each typed character; setting it to code 0 swallows the key.
     std::function<void(QObject *sender, QChar &key)> OnKeyPress;
     // Called when the focus moves to another control of the window.
@@ -26,4 +31,6 @@ protected:
 
 private:
     int TypingLimit = 0;
+    int LastLength = 0;
+    bool SettingText = false;
 };

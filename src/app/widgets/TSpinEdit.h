@@ -9,6 +9,7 @@ class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
 public:
     explicit TSpinEdit(QWidget *parent = nullptr);
+    using QAbstractSpinBox::lineEdit;
 
     void setRange(int minimum, int maximum);
     int minimum() const { return Minimum; }
