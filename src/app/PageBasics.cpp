@@ -84,13 +84,13 @@ void buildRightColumn(QWidget *page)
 void buildAdditional(QWidget *page)
 {
     QGroupBox *more = Group(page, QStringLiteral("GroupBox13"), QStringLiteral("Dodatkowe"), 8, 344, 665, 65);
-    Check(more, QStringLiteral("CHB_funkcjaczaswy"), QStringLiteral("Załącz \"czas uzbrajania\""), 8, 26, 160);
     Label(more, QStringLiteral("Label63"), QStringLiteral("czas opóźnienia reakcji wejścia"), 176, 18);
     Spin(more, QStringLiteral("SE1191"), 344, 14, 49, 1, 255, 3);
     Label(more, QStringLiteral("Label62"), QStringLiteral("czas uzbrajania"), 176, 42);
     Spin(more, QStringLiteral("SE1190"), 344, 38, 49, 1, 255, 3);
     Label(more, QStringLiteral("Label64"), QStringLiteral("czas działania wyjścia syreny"), 424, 18);
     Spin(more, QStringLiteral("SE1192"), 600, 14, 49, 1, 255, 3);
+    Check(more, QStringLiteral("CHB_funkcjaczaswy"), QStringLiteral("Załącz \"czas uzbrajania\""), 8, 26, 160);
 }
 
 }  // namespace
