@@ -7,6 +7,9 @@
 #include "ControlLookup.h"
 
 #include <QMainWindow>
+#include <QStringList>
+
+#include <future>
 
 class QAction;
 class QCheckBox;
@@ -137,6 +140,7 @@ private:
 
     QWidget *Client = nullptr;
     bool Centred = false;
+    std::future<QStringList> PortScan;
 };
 
 // The program's one main window.
