@@ -14,9 +14,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -42,6 +45,25 @@ QFont windowFont()
     font.setPixelSize(11);
     return font;
 }
+
+// The program icon: one 32 x 32 picture, drawn here rather than shipped as a file.
+QIcon programIcon()
+{
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x1f, 0x4e, 0x8c));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    QFont letter(QStringLiteral("DejaVu Sans"));
+    letter.setBold(true);
+    letter.setPixelSize(22);
+    painter.setFont(letter);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("T"));
+    return QIcon(picture);
+}
 }  // namespace
 
 TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
@@ -57,6 +79,7 @@ TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("GlownaF"));
     setWindowTitle(QStringLiteral("Tervala Loader v 1.1"));
     setFont(windowFont());
+    setWindowIcon(programIcon());
     buildMenu();
     buildFrame();
     bindHandlers();

@@ -80,7 +80,7 @@ TEST_F(GuiTest, FailedOpenShowsAnErrorAndKeepsEverything)
     {
         QFile f(damaged);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("\x78\x9c garbage that is no deflate data", 36));
+        f.write(QByteArray("\x78\x9c") + " garbage that is no deflate data");
     }
     const QString missing = dir.filePath("missing.ulmar");
     UserNotes[1].Name.setText("Kowalski");
