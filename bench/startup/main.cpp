@@ -21,7 +21,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 constexpr int Runs = 7;
 constexpr double TimeTarget = 4.0;
 constexpr double MemoryTarget = 1.6;
@@ -91,7 +92,7 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {

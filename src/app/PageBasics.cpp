@@ -11,11 +11,13 @@
 
 using namespace Build;
 
-namespace {
+namespace
+{
 
 void buildLeftColumn(QWidget *page)
 {
-    QGroupBox *basics = Group(page, QStringLiteral("GroupBox2"), QStringLiteral("podstawowe"), 8, 0, 257, 129);
+    QGroupBox *basics =
+        Group(page, QStringLiteral("GroupBox2"), QStringLiteral("podstawowe"), 8, 0, 257, 129);
     Label(basics, QStringLiteral("Label1"), QStringLiteral("Pin karty"), 8, 28);
     Edit(basics, QStringLiteral("EPin"), 104, 24, 65, 4);
     Label(basics, QStringLiteral("Label49"), QStringLiteral("centrum sms"), 8, 60);
@@ -27,29 +29,35 @@ void buildLeftColumn(QWidget *page)
     Label(basics, QStringLiteral("Label2"), QStringLiteral("nr centrum sms"), 8, 92);
     Edit(basics, QStringLiteral("Ecsms"), 104, 88, 137, 0);
 
-    QGroupBox *sms = Group(page, QStringLiteral("GroupBox7"), QStringLiteral("Ustawienia SMS"), 8, 136, 257, 81);
+    QGroupBox *sms =
+        Group(page, QStringLiteral("GroupBox7"), QStringLiteral("Ustawienia SMS"), 8, 136, 257, 81);
     Label(sms, QStringLiteral("Label29"), QStringLiteral("Oczekianie na potwiedzenie"), 8, 24);
     Spin(sms, QStringLiteral("SEInNONCSTAT18"), 160, 20, 49, 10, 255, 3)->setValue(10);
     Label(sms, QStringLiteral("Label22"), QStringLiteral("[s]"), 216, 24);
     Label(sms, QStringLiteral("Label30"), QStringLiteral("ilość prób wysłania sms-a"), 8, 52);
     Spin(sms, QStringLiteral("SEInONstat916"), 160, 48, 49, 1, 10, 2);
 
-    QGroupBox *report = Group(page, QStringLiteral("GroupBox10"), QStringLiteral("Raport okresowy do użytkownika 1"),
-                              8, 224, 257, 49);
+    QGroupBox *report = Group(page, QStringLiteral("GroupBox10"),
+                              QStringLiteral("Raport okresowy do użytkownika 1"), 8, 224, 257, 49);
     Check(report, QStringLiteral("ChBFlags_4"), QStringLiteral("Przyślij raport co"), 8, 24, 140);
     Spin(report, QStringLiteral("SEtestokr"), 160, 20, 49, 1, 24, 2);
     Label(report, QStringLiteral("Label40"), QStringLiteral("[h]"), 216, 24);
 
     QGroupBox *unknownSms =
         Group(page, QStringLiteral("GroupBox12"), QStringLiteral("Niezidentyfikowany SMS"), 8, 280, 257, 57);
-    Check(unknownSms, QStringLiteral("ChbClipVerif7"), QStringLiteral("Odsyłaj nierozpoznane SMSy do Użytkownika 1"),
-          8, 26, 245);
+    Check(unknownSms, QStringLiteral("ChbClipVerif7"),
+          QStringLiteral("Odsyłaj nierozpoznane SMSy do Użytkownika 1"), 8, 26, 245);
 }
 
-void buildClipGroup(QWidget *parent, const QString &name, const QString &caption, int x, const QString &family)
+void buildClipGroup(QWidget *parent, const QString &name, const QString &caption, int x,
+                    const QString &family)
 {
-    static const char *const captions[] = {"Załącz Wy 1", "Załącz Wy 2", "Wyłącz Wy 1", "Wyłącz Wy 2",
-                                           "Zmień stan na Wy 1", "Zmień stan na Wy 2",
+    static const char *const captions[] = {"Załącz Wy 1",
+                                           "Załącz Wy 2",
+                                           "Wyłącz Wy 1",
+                                           "Wyłącz Wy 2",
+                                           "Zmień stan na Wy 1",
+                                           "Zmień stan na Wy 2",
                                            "Odeślij raport do użytkownika 1"};
     QGroupBox *group = Group(parent, name, caption, x, 64, 185, 153);
     for (int k = 0; k < 7; ++k)
@@ -58,13 +66,15 @@ void buildClipGroup(QWidget *parent, const QString &name, const QString &caption
 
 void buildRightColumn(QWidget *page)
 {
-    QGroupBox *bySms =
-        Group(page, QStringLiteral("GroupBox6"), QStringLiteral("Funkcje programowania przez SMS"), 272, 0, 401, 81);
-    Check(bySms, QStringLiteral("ChBFlags_5"), QStringLiteral("Zezwolenie na programowanie sms-em."), 8, 24, 385);
+    QGroupBox *bySms = Group(page, QStringLiteral("GroupBox6"),
+                             QStringLiteral("Funkcje programowania przez SMS"), 272, 0, 401, 81);
+    Check(bySms, QStringLiteral("ChBFlags_5"), QStringLiteral("Zezwolenie na programowanie sms-em."), 8, 24,
+          385);
     Label(bySms, QStringLiteral("Label28"), QStringLiteral("Kod dostępu przez SMS"), 8, 52);
     Edit(bySms, QStringLiteral("EPINMOD"), 160, 48, 65, 4);
 
-    QGroupBox *clip = Group(page, QStringLiteral("GroupBox3"), QStringLiteral("Ustawienia clipa"), 272, 88, 401, 249);
+    QGroupBox *clip =
+        Group(page, QStringLiteral("GroupBox3"), QStringLiteral("Ustawienia clipa"), 272, 88, 401, 249);
     Label(clip, QStringLiteral("Label3"), QStringLiteral("Dzwoń przez"), 8, 28);
     Spin(clip, QStringLiteral("SEcallingTimer"), 88, 24, 49, 1, 240, 3);
     Label(clip, QStringLiteral("Label41"), QStringLiteral("[s]"), 144, 28);
@@ -90,10 +100,11 @@ void buildAdditional(QWidget *page)
     Spin(more, QStringLiteral("SE1190"), 344, 38, 49, 1, 255, 3);
     Label(more, QStringLiteral("Label64"), QStringLiteral("czas działania wyjścia syreny"), 424, 18);
     Spin(more, QStringLiteral("SE1192"), 600, 14, 49, 1, 255, 3);
-    Check(more, QStringLiteral("CHB_funkcjaczaswy"), QStringLiteral("Załącz \"czas uzbrajania\""), 8, 26, 160);
+    Check(more, QStringLiteral("CHB_funkcjaczaswy"), QStringLiteral("Załącz \"czas uzbrajania\""), 8, 26,
+          160);
 }
 
-}  // namespace
+} // namespace
 
 void BuildPageBasics(QWidget *page)
 {

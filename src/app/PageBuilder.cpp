@@ -10,7 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace Build {
+namespace Build
+{
 
 QLabel *Label(QWidget *parent, const QString &name, const QString &caption, int x, int y)
 {
@@ -94,4 +95,4 @@ QFrame *Bevel(QWidget *parent, const QString &name, int x, int y, int w)
     return line;
 }
 
-}  // namespace Build
+} // namespace Build

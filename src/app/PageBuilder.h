@@ -13,14 +13,16 @@ class TEdit;
 class TMemo;
 class TSpinEdit;
 
-namespace Build {
+namespace Build
+{
 constexpr int EditHeight = 21;
 constexpr int CheckHeight = 17;
 
 // A label sized to its caption.
 QLabel *Label(QWidget *parent, const QString &name, const QString &caption, int x, int y);
 // A label of fixed size whose caption is centred and wrapped.
-QLabel *WrappedLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h);
+QLabel *WrappedLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w,
+                     int h);
 TEdit *Edit(QWidget *parent, const QString &name, int x, int y, int w, int typingLimit);
 TSpinEdit *Spin(QWidget *parent, const QString &name, int x, int y, int w, int minimum, int maximum,
                 int typingLimit);
@@ -30,7 +32,7 @@ QPushButton *Button(QWidget *parent, const QString &name, const QString &caption
 TMemo *Memo(QWidget *parent, const QString &name, int x, int y, int w, int h);
 // A sunken horizontal line.
 QFrame *Bevel(QWidget *parent, const QString &name, int x, int y, int w);
-}  // namespace Build
+} // namespace Build
 
 // The five pages, built into the page widgets in the order of the page control.
 void BuildPageBasics(QWidget *page);

@@ -7,18 +7,20 @@
 
 using namespace Build;
 
-namespace {
+namespace
+{
 struct TInputRow {
     const char *label;
     const char *caption;
-    bool plus;  // input reacts to +12V instead of ground
+    bool plus; // input reacts to +12V instead of ground
 };
 const TInputRow inputRows[8] = {
-    {"Label8", "Wejście 1 (-)", false},  {"Label9", "Wejście 2 (-)", false}, {"Label10", "Wejście 3 (-)", false},
-    {"Label11", "Wejście 4 (+)", true},  {"Label12", "Wejście 5 (-)", false}, {"Label13", "Wejście 6 (+)", true},
+    {"Label8", "Wejście 1 (-)", false},  {"Label9", "Wejście 2 (-)", false},
+    {"Label10", "Wejście 3 (-)", false}, {"Label11", "Wejście 4 (+)", true},
+    {"Label12", "Wejście 5 (-)", false}, {"Label13", "Wejście 6 (+)", true},
     {"Label14", "Wejście 7 (-)", false}, {"Label23", "Wejście 8 (+)", true},
 };
-}  // namespace
+} // namespace
 
 void BuildPageInputs(QWidget *page)
 {
@@ -37,8 +39,8 @@ void BuildPageInputs(QWidget *page)
     box->setFixedSize(737, 405);
 
     WrappedLabel(box, QStringLiteral("Label26"), QStringLiteral("Czas reakcji  [ x 0,1s]"), 72, -2, 81, 28);
-    WrappedLabel(box, QStringLiteral("Label27"), QStringLiteral("Blokada wejścia po reakcji. [x 10s]"), 148, -2, 105,
-                 28);
+    WrappedLabel(box, QStringLiteral("Label27"), QStringLiteral("Blokada wejścia po reakcji. [x 10s]"), 148,
+                 -2, 105, 28);
     Label(box, QStringLiteral("Label55"), QStringLiteral("Reakcja wyjść na:"), 272, 6);
     Label(box, QStringLiteral("Label60"), QStringLiteral("Powiadomienie:"), 368, 6);
     Label(box, QStringLiteral("Label54"), QStringLiteral("Treść wiadomości SMS:"), 448, 6);
@@ -59,7 +61,8 @@ void BuildPageInputs(QWidget *page)
             else
                 caption = r == 1 ? QStringLiteral("podanie masy") : QStringLiteral("zanik masy");
             Button(box, QStringLiteral("BB_ConfigNumerWe") + suffix, caption, 272, y + 2, 73, 17);
-            Button(box, QStringLiteral("BBConfigWorkWe") + suffix, QStringLiteral("CLIP/SMS"), 368, y + 2, 73, 17);
+            Button(box, QStringLiteral("BBConfigWorkWe") + suffix, QStringLiteral("CLIP/SMS"), 368, y + 2, 73,
+                   17);
             Edit(box, QStringLiteral("ETSMS_We%1_Re%2").arg(i).arg(r), 448, y, 281, 35);
         }
         if (i < 8)

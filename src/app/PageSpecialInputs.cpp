@@ -26,13 +26,16 @@ void BuildPageSpecialInputs(QWidget *page)
     for (const TSlotLine &line : lines) {
         if (line.slot == 5 && line.reaction == 1) {
             Bevel(page, QStringLiteral("Bevel11"), 8, 72, 657);
-            WrappedLabel(page, QStringLiteral("Label18"), QStringLiteral("Wejście uzbrajające"), 8, 82, 105, 36);
+            WrappedLabel(page, QStringLiteral("Label18"), QStringLiteral("Wejście uzbrajające"), 8, 82, 105,
+                         36);
         }
         const QString suffix = QStringLiteral("%1Re%2").arg(line.slot).arg(line.reaction);
-        Button(page, QStringLiteral("BB_ConfigNumerSpecWe") + suffix, QString::fromUtf8(line.caption), 128, line.y,
+        Button(page, QStringLiteral("BB_ConfigNumerSpecWe") + suffix, QString::fromUtf8(line.caption), 128,
+               line.y, 73, 17);
+        Button(page, QStringLiteral("BBConfigWorkSpecWe") + suffix, QStringLiteral("SMS/CLIP"), 224, line.y,
                73, 17);
-        Button(page, QStringLiteral("BBConfigWorkSpecWe") + suffix, QStringLiteral("SMS/CLIP"), 224, line.y, 73, 17);
-        Edit(page, QStringLiteral("ETSpecSMS_We%1_Re%2").arg(line.slot).arg(line.reaction), 320, line.y - 2, 305, 35);
+        Edit(page, QStringLiteral("ETSpecSMS_We%1_Re%2").arg(line.slot).arg(line.reaction), 320, line.y - 2,
+             305, 35);
     }
 
     // Slots 4 and 6 are never shown, but their texts must pass through the window.

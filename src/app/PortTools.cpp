@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 // Room for a value's name and data, as the original enumeration provided;
 // a value that does not fit ends the list.
 constexpr int NameBufferSize = 256;
@@ -14,7 +15,7 @@ bool lessCaseInsensitive(const QString &a, const QString &b)
 {
     return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
 }
-}  // namespace
+} // namespace
 
 bool TMachinePortSource::Open()
 {
@@ -58,13 +59,14 @@ void ListSerialPorts(QStringList &Target, TPortSource &source)
     Target = found;
 }
 
-namespace {
+namespace
+{
 TPortSource *&portSourceOverride()
 {
     static TPortSource *source = nullptr;
     return source;
 }
-}  // namespace
+} // namespace
 
 void SetPortSourceOverride(TPortSource *source)
 {

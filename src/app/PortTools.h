@@ -7,8 +7,9 @@
 // Where the port names come from: a numbered list of (name, data) values,
 // each value's data being a port name. Reading stops at the first index the
 // source cannot deliver.
-class TPortSource {
-public:
+class TPortSource
+{
+  public:
     virtual ~TPortSource() = default;
     // False when the machine publishes no ports at all.
     virtual bool Open() = 0;
@@ -17,12 +18,13 @@ public:
 };
 
 // The ports the machine publishes, each shown by its device path (/dev/ttyUSB0).
-class TMachinePortSource : public TPortSource {
-public:
+class TMachinePortSource : public TPortSource
+{
+  public:
     bool Open() override;
     bool Value(int index, QByteArray &name, QByteArray &data) override;
 
-private:
+  private:
     QList<QByteArray> Names;
     QList<QByteArray> Paths;
 };

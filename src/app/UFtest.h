@@ -3,9 +3,10 @@
 
 #include <QWidget>
 
-class TFtest : public QWidget {
+class TFtest : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit TFtest(QWidget *parent = nullptr);
 };
 

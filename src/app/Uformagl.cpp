@@ -29,7 +29,8 @@
 
 TGlownaF *GlownaF = nullptr;
 
-namespace {
+namespace
+{
 constexpr int ClientWidth = 743;
 constexpr int StripHeight = 49;
 constexpr int PagesHeight = 440;
@@ -64,7 +65,7 @@ QIcon programIcon()
     painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("T"));
     return QIcon(picture);
 }
-}  // namespace
+} // namespace
 
 TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
 {
@@ -83,7 +84,8 @@ TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
     buildMenu();
     buildFrame();
     bindHandlers();
-    resize(ClientWidth, StripHeight + PagesHeight + InfoHeight + StatusHeight + menuBar()->sizeHint().height());
+    resize(ClientWidth,
+           StripHeight + PagesHeight + InfoHeight + StatusHeight + menuBar()->sizeHint().height());
     FormCreate();
 }
 
@@ -141,8 +143,10 @@ void TGlownaF::buildFrame()
     CBcom->setEditable(true);
     CBcom->setInsertPolicy(QComboBox::NoInsert);
     CBcom->setGeometry(16, 16, 145, Build::EditHeight);
-    Bprogramuj = Build::Button(Client, QStringLiteral("Bprogramuj"), QStringLiteral("programuj"), 176, 8, 81, 33);
-    BBload = Build::Button(Client, QStringLiteral("BBload"), QStringLiteral("Odczyt ustawień."), 264, 8, 105, 33);
+    Bprogramuj =
+        Build::Button(Client, QStringLiteral("Bprogramuj"), QStringLiteral("programuj"), 176, 8, 81, 33);
+    BBload =
+        Build::Button(Client, QStringLiteral("BBload"), QStringLiteral("Odczyt ustawień."), 264, 8, 105, 33);
 
     PageControl2 = new QTabWidget(Client);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -249,8 +253,10 @@ void TGlownaF::bindHandlers()
     };
     for (int i = 1; i <= 8; ++i)
         for (int r = 1; r <= 2; ++r) {
-            bindFamily(QStringLiteral("BB_ConfigNumerWe%1Re%2").arg(i).arg(r), &TGlownaF::BB_ConfigNumerWe1Re1Click);
-            bindFamily(QStringLiteral("BBConfigWorkWe%1Re%2").arg(i).arg(r), &TGlownaF::BBConfigWorkWe1Re1Click);
+            bindFamily(QStringLiteral("BB_ConfigNumerWe%1Re%2").arg(i).arg(r),
+                       &TGlownaF::BB_ConfigNumerWe1Re1Click);
+            bindFamily(QStringLiteral("BBConfigWorkWe%1Re%2").arg(i).arg(r),
+                       &TGlownaF::BBConfigWorkWe1Re1Click);
         }
     for (int s : {1, 2, 3, 5})
         for (int r = 1; r <= 2; ++r) {
@@ -265,15 +271,15 @@ void TGlownaF::bindHandlers()
     auto bindBox = [this](const QString &name, void (TGlownaF::*handler)()) {
         connect(Control<QCheckBox>(name), &QCheckBox::toggled, this, [this, handler] { (this->*handler)(); });
     };
-    static void (TGlownaF::*const verif[])() = {
-        &TGlownaF::ChbClipVerif0Click, &TGlownaF::ChbClipVerif1Click, &TGlownaF::ChbClipVerif2Click,
-        &TGlownaF::ChbClipVerif3Click, &TGlownaF::ChbClipVerif4Click, &TGlownaF::ChbClipVerif5Click};
+    static void (TGlownaF::*const verif[])() = {&TGlownaF::ChbClipVerif0Click, &TGlownaF::ChbClipVerif1Click,
+                                                &TGlownaF::ChbClipVerif2Click, &TGlownaF::ChbClipVerif3Click,
+                                                &TGlownaF::ChbClipVerif4Click, &TGlownaF::ChbClipVerif5Click};
     static void (TGlownaF::*const notVerif[])() = {
         &TGlownaF::ChBClipNotVerif0Click, &TGlownaF::ChBClipNotVerif1Click, &TGlownaF::ChBClipNotVerif2Click,
         &TGlownaF::ChBClipNotVerif3Click, &TGlownaF::ChBClipNotVerif4Click, &TGlownaF::ChBClipNotVerif5Click};
     static void (TGlownaF::*const flags[])() = {&TGlownaF::ChBFlags_0Click, &TGlownaF::ChBFlags_1Click,
-                                                 &TGlownaF::ChBFlags_2Click, &TGlownaF::ChBFlags_3Click,
-                                                 &TGlownaF::ChBFlags_4Click, &TGlownaF::ChBFlags_5Click};
+                                                &TGlownaF::ChBFlags_2Click, &TGlownaF::ChBFlags_3Click,
+                                                &TGlownaF::ChBFlags_4Click, &TGlownaF::ChBFlags_5Click};
     for (int k = 0; k < 6; ++k) {
         bindBox(QStringLiteral("ChbClipVerif%1").arg(k), verif[k]);
         bindBox(QStringLiteral("ChBClipNotVerif%1").arg(k), notVerif[k]);

@@ -28,9 +28,10 @@ class TFileDialog;
 class TMemo;
 class TSpinEdit;
 
-class TGlownaF : public QMainWindow {
+class TGlownaF : public QMainWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TGlownaF(QWidget *parent = nullptr);
     ~TGlownaF() override;
 
@@ -117,8 +118,7 @@ public:
 
     // The named control, found ignoring letter case; a missing name is a
     // fault of the program, not of the user's data.
-    template <class T>
-    T *Control(const QString &name) const
+    template <class T> T *Control(const QString &name) const
     {
         T *control = FindControl<T>(this, name);
         if (!control)
@@ -126,11 +126,11 @@ public:
         return control;
     }
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     [[noreturn]] static void missingControl(const QString &name);
     void buildFrame();
     void buildMenu();

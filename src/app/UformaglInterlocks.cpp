@@ -9,7 +9,8 @@
 
 // Handles the first partner, then the second. Unticking a partner runs the
 // partner's own handler at once, before the second partner is handled.
-void TGlownaF::DisableClipAlternatives(const QString &family, int changed, int firstPartner, int secondPartner)
+void TGlownaF::DisableClipAlternatives(const QString &family, int changed, int firstPartner,
+                                       int secondPartner)
 {
     const bool ticked = Control<QCheckBox>(family + QString::number(changed))->isChecked();
     for (int partner : {firstPartner, secondPartner}) {
@@ -28,20 +29,57 @@ void TGlownaF::ClipActionClick(const QString &family, int box)
     DisableClipAlternatives(family, box, partners[box][0], partners[box][1]);
 }
 
-void TGlownaF::ChbClipVerif0Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 0); }
-void TGlownaF::ChbClipVerif1Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 1); }
-void TGlownaF::ChbClipVerif2Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 2); }
-void TGlownaF::ChbClipVerif3Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 3); }
-void TGlownaF::ChbClipVerif4Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 4); }
-void TGlownaF::ChbClipVerif5Click() { ClipActionClick(QStringLiteral("ChbClipVerif"), 5); }
-void TGlownaF::ChBClipNotVerif0Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 0); }
-void TGlownaF::ChBClipNotVerif1Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 1); }
-void TGlownaF::ChBClipNotVerif2Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 2); }
-void TGlownaF::ChBClipNotVerif3Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 3); }
-void TGlownaF::ChBClipNotVerif4Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 4); }
-void TGlownaF::ChBClipNotVerif5Click() { ClipActionClick(QStringLiteral("ChBClipNotVerif"), 5); }
+void TGlownaF::ChbClipVerif0Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 0);
+}
+void TGlownaF::ChbClipVerif1Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 1);
+}
+void TGlownaF::ChbClipVerif2Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 2);
+}
+void TGlownaF::ChbClipVerif3Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 3);
+}
+void TGlownaF::ChbClipVerif4Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 4);
+}
+void TGlownaF::ChbClipVerif5Click()
+{
+    ClipActionClick(QStringLiteral("ChbClipVerif"), 5);
+}
+void TGlownaF::ChBClipNotVerif0Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 0);
+}
+void TGlownaF::ChBClipNotVerif1Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 1);
+}
+void TGlownaF::ChBClipNotVerif2Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 2);
+}
+void TGlownaF::ChBClipNotVerif3Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 3);
+}
+void TGlownaF::ChBClipNotVerif4Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 4);
+}
+void TGlownaF::ChBClipNotVerif5Click()
+{
+    ClipActionClick(QStringLiteral("ChBClipNotVerif"), 5);
+}
 
-namespace {
+namespace
+{
 void enableAll(const TGlownaF *form, std::initializer_list<const char *> names, bool enabled)
 {
     for (const char *name : names)
@@ -52,7 +90,7 @@ bool ticked(const TGlownaF *form, const char *box)
 {
     return form->Control<QCheckBox>(QString::fromLatin1(box))->isChecked();
 }
-}  // namespace
+} // namespace
 
 // SMS switching of an output off: its codes are emptied and stay empty when
 // the option is ticked again.

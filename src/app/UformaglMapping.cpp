@@ -12,7 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-namespace {
+namespace
+{
 // The original edit controls showed a text only up to its first NUL.
 QString upToNul(QString text)
 {
@@ -22,14 +23,12 @@ QString upToNul(QString text)
     return text;
 }
 
-template <int N>
-void showText(TEdit *edit, const TShortString<N> &field)
+template <int N> void showText(TEdit *edit, const TShortString<N> &field)
 {
     edit->setText(upToNul(field.text()));
 }
 
-template <int N>
-void collectText(const TEdit *edit, TShortString<N> &field)
+template <int N> void collectText(const TEdit *edit, TShortString<N> &field)
 {
     field.setText(edit->text());
 }
@@ -72,7 +71,7 @@ std::uint8_t collectBits(const TGlownaF *form, const QString &prefix, int count)
 
 // The presets carry their numbers as item data; item 3 is "inne".
 constexpr int OtherCentreItem = 3;
-}  // namespace
+} // namespace
 
 void TGlownaF::SmsTextsToForm()
 {
@@ -107,7 +106,8 @@ void TGlownaF::ReactionTimesToForm()
 void TGlownaF::FormToReactionTimes()
 {
     for (int n = 1; n <= 8; ++n)
-        ModuleSettings.ReactionTime(n) = std::uint8_t(Control<TSpinEdit>(QStringLiteral("SEtimerPod%1").arg(n))->value());
+        ModuleSettings.ReactionTime(n) =
+            std::uint8_t(Control<TSpinEdit>(QStringLiteral("SEtimerPod%1").arg(n))->value());
 }
 
 void TGlownaF::LockoutTimesToForm()
@@ -140,7 +140,8 @@ void TGlownaF::OutputsToForm()
     for (int w = 1; w <= 2; ++w) {
         showCode(Control<TEdit>(QStringLiteral("EZalWy%1").arg(w)), ModuleSettings.OutputOnCode(w));
         showCode(Control<TEdit>(QStringLiteral("EwylWy%1").arg(w)), ModuleSettings.OutputOffCode(w));
-        Control<TSpinEdit>(QStringLiteral("SEWy_offTimer%1").arg(w))->setValue(ModuleSettings.OutputOffTime(w));
+        Control<TSpinEdit>(QStringLiteral("SEWy_offTimer%1").arg(w))
+            ->setValue(ModuleSettings.OutputOffTime(w));
     }
 }
 
@@ -190,7 +191,9 @@ void TGlownaF::BasicsToForm()
 void TGlownaF::FormToBasics()
 {
     TModuleSettings &s = ModuleSettings;
-    auto spin = [this](const char *name) { return std::uint8_t(Control<TSpinEdit>(QString::fromLatin1(name))->value()); };
+    auto spin = [this](const char *name) {
+        return std::uint8_t(Control<TSpinEdit>(QString::fromLatin1(name))->value());
+    };
 
     collectText(Control<TEdit>(QStringLiteral("EPin")), s.SimPin);
     collectText(Control<TEdit>(QStringLiteral("Ecsms")), s.SmsCentreNumber);

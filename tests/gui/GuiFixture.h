@@ -23,8 +23,9 @@
 #include <vector>
 
 // Port values served from a list; used by the window and by the port tests.
-class TFakePortSource : public TPortSource {
-public:
+class TFakePortSource : public TPortSource
+{
+  public:
     struct TValue {
         QByteArray name;
         QByteArray data;
@@ -47,8 +48,9 @@ public:
     void Close() override { Closed = true; }
 };
 
-class GuiTest : public ::testing::Test {
-protected:
+class GuiTest : public ::testing::Test
+{
+  protected:
     void SetUp() override;
     void TearDown() override;
     // Builds the window (again); the port source is used by its start-up.

@@ -8,16 +8,17 @@
 #include <QScrollBar>
 #include <QTest>
 
-namespace {
+namespace
+{
 enum TKind { Label, Edit, Spin, Check, Group, Button, Memo, Combo };
 
 struct TControl {
     QString name;
     TKind kind;
     QString parent;
-    QString caption;  // labels, boxes, groups, buttons
+    QString caption; // labels, boxes, groups, buttons
     int minimum = 0, maximum = 0;
-    int limit = 0;  // typing limit of edits and spin edits
+    int limit = 0; // typing limit of edits and spin edits
     bool visible = true;
 };
 
@@ -103,11 +104,18 @@ std::vector<TControl> catalogue()
         {"Label20", Label, "GroupBox11", "Wyjście 1"},
         {"Label19", Label, "GroupBox11", "Wyjście 2"},
     };
-    const char *clip[] = {"Załącz Wy 1", "Załącz Wy 2", "Wyłącz Wy 1", "Wyłącz Wy 2",
-                          "Zmień stan na Wy 1", "Zmień stan na Wy 2", "Odeślij raport do użytkownika 1"};
+    const char *clip[] = {"Załącz Wy 1",
+                          "Załącz Wy 2",
+                          "Wyłącz Wy 1",
+                          "Wyłącz Wy 2",
+                          "Zmień stan na Wy 1",
+                          "Zmień stan na Wy 2",
+                          "Odeślij raport do użytkownika 1"};
     for (int k = 0; k < 7; ++k) {
-        c.push_back({QStringLiteral("ChbClipVerif%1").arg(k), Check, "GroupBox8", QString::fromUtf8(clip[k])});
-        c.push_back({QStringLiteral("ChBClipNotVerif%1").arg(k), Check, "GroupBox9", QString::fromUtf8(clip[k])});
+        c.push_back(
+            {QStringLiteral("ChbClipVerif%1").arg(k), Check, "GroupBox8", QString::fromUtf8(clip[k])});
+        c.push_back(
+            {QStringLiteral("ChBClipNotVerif%1").arg(k), Check, "GroupBox9", QString::fromUtf8(clip[k])});
     }
     const char *userLabels[4][4] = {{"Label4", "Label31", "Label32", "Label50"},
                                     {"Label5", "Label33", "Label34", "Label51"},
@@ -122,32 +130,39 @@ std::vector<TControl> catalogue()
         c.push_back({QStringLiteral("Eosoba%1").arg(u), Edit, "TabSheet2", "", 0, 0, 0});
         c.push_back({QStringLiteral("Muser%1").arg(u), Memo, "TabSheet2", ""});
     }
-    const char *inputLabels[] = {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label23"};
+    const char *inputLabels[] = {"Label8",  "Label9",  "Label10", "Label11",
+                                 "Label12", "Label13", "Label14", "Label23"};
     const char *signs = "---+-+-+";
     for (int i = 1; i <= 8; ++i) {
         const bool plus = signs[i - 1] == '+';
-        c.push_back({inputLabels[i - 1], Label, "ScrollBox1", QStringLiteral("Wejście %1 (%2)").arg(i).arg(signs[i - 1])});
+        c.push_back({inputLabels[i - 1], Label, "ScrollBox1",
+                     QStringLiteral("Wejście %1 (%2)").arg(i).arg(signs[i - 1])});
         c.push_back({QStringLiteral("SEtimerPod%1").arg(i), Spin, "ScrollBox1", "", 1, 255, 3});
         c.push_back({QStringLiteral("SEtimerTorBuf%1").arg(i), Spin, "ScrollBox1", "", 1, 255, 3});
         for (int r = 1; r <= 2; ++r) {
             const QString what = r == 1 ? "podanie " : "zanik ";
             c.push_back({QStringLiteral("BB_ConfigNumerWe%1Re%2").arg(i).arg(r), Button, "ScrollBox1",
                          what + (plus ? "+12V" : "masy")});
-            c.push_back({QStringLiteral("BBConfigWorkWe%1Re%2").arg(i).arg(r), Button, "ScrollBox1", "CLIP/SMS"});
+            c.push_back(
+                {QStringLiteral("BBConfigWorkWe%1Re%2").arg(i).arg(r), Button, "ScrollBox1", "CLIP/SMS"});
             c.push_back({QStringLiteral("ETSMS_We%1_Re%2").arg(i).arg(r), Edit, "ScrollBox1", "", 0, 0, 35});
         }
     }
     for (int r = 1; r <= 2; ++r) {
         for (int s : {3, 5}) {
-            c.push_back({QStringLiteral("BBConfigWorkSpecWe%1Re%2").arg(s).arg(r), Button, "TabSheet4", "SMS/CLIP"});
-            c.push_back({QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "TabSheet4", "", 0, 0, 35});
+            c.push_back(
+                {QStringLiteral("BBConfigWorkSpecWe%1Re%2").arg(s).arg(r), Button, "TabSheet4", "SMS/CLIP"});
+            c.push_back(
+                {QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "TabSheet4", "", 0, 0, 35});
         }
         for (int s : {4, 6})
-            c.push_back({QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "TabSheet4", "", 0, 0, 0, false});
+            c.push_back(
+                {QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "TabSheet4", "", 0, 0, 0, false});
         for (int s : {1, 2}) {
             c.push_back({QStringLiteral("BBConfigWorkSpecWe%1Re%2").arg(s).arg(r), Button, "GroupBox11",
                          r == 1 ? "załączone" : "wyłączone"});
-            c.push_back({QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "GroupBox11", "", 0, 0, 35});
+            c.push_back(
+                {QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r), Edit, "GroupBox11", "", 0, 0, 35});
         }
     }
     for (int w = 1; w <= 2; ++w) {
@@ -177,18 +192,26 @@ QString captionOf(QObject *control, TKind kind)
 bool hasKind(QObject *control, TKind kind)
 {
     switch (kind) {
-    case Label: return qobject_cast<QLabel *>(control);
-    case Edit: return qobject_cast<TEdit *>(control);
-    case Spin: return qobject_cast<TSpinEdit *>(control);
-    case Check: return qobject_cast<QCheckBox *>(control);
-    case Group: return qobject_cast<QGroupBox *>(control);
-    case Button: return qobject_cast<QPushButton *>(control);
-    case Memo: return qobject_cast<TMemo *>(control);
-    case Combo: return qobject_cast<QComboBox *>(control);
+    case Label:
+        return qobject_cast<QLabel *>(control);
+    case Edit:
+        return qobject_cast<TEdit *>(control);
+    case Spin:
+        return qobject_cast<TSpinEdit *>(control);
+    case Check:
+        return qobject_cast<QCheckBox *>(control);
+    case Group:
+        return qobject_cast<QGroupBox *>(control);
+    case Button:
+        return qobject_cast<QPushButton *>(control);
+    case Memo:
+        return qobject_cast<TMemo *>(control);
+    case Combo:
+        return qobject_cast<QComboBox *>(control);
     }
     return false;
 }
-}  // namespace
+} // namespace
 
 TEST_F(GuiTest, EveryPageControlAsDesigned)
 {

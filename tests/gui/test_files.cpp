@@ -13,7 +13,7 @@ TEST_F(GuiTest, CancelledDialogsChangeNothing)
     edit("Enruser1")->setText("+48111");
     dialogAnswers = {QString()};
     window->Control<QAction>("Zapiszjako2")->trigger();
-    EXPECT_EQ(ModuleSettings.UserNumber(1).size(), 0);  // nothing collected
+    EXPECT_EQ(ModuleSettings.UserNumber(1).size(), 0); // nothing collected
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
     dialogAnswers = {QString()};

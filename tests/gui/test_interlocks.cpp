@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
+namespace
+{
 // The state of boxes 0 to 5 of a family: 't' ticked, '-' clear and enabled, 'x' clear and disabled.
 QString familyState(GuiTest *, TGlownaF *window, const QString &family)
 {
@@ -16,20 +17,20 @@ QString familyState(GuiTest *, TGlownaF *window, const QString &family)
     }
     return state;
 }
-}  // namespace
+} // namespace
 
 TEST_F(GuiTest, ClipActionsOfOneOutputExcludeEachOther)
 {
     struct TCase {
-        QString clicks;  // boxes clicked in order, in the "Clip od użytkownika" group
+        QString clicks; // boxes clicked in order, in the "Clip od użytkownika" group
         QString expected;
     };
     const TCase cases[] = {
-        {"0", "t-x-x-"},    // switch on 1: switch off 1 and toggle 1 greyed
-        {"3", "-x-t-x"},    // switch off 2
-        {"33", "------"},   // unticked again: partners enabled, not ticked
-        {"01", "ttxxxx"},   // one action per output
-        {"033", "t-x-x-"},  // a second output's action clicked on and off
+        {"0", "t-x-x-"},   // switch on 1: switch off 1 and toggle 1 greyed
+        {"3", "-x-t-x"},   // switch off 2
+        {"33", "------"},  // unticked again: partners enabled, not ticked
+        {"01", "ttxxxx"},  // one action per output
+        {"033", "t-x-x-"}, // a second output's action clicked on and off
     };
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.clicks.toStdString());
@@ -53,10 +54,10 @@ TEST_F(GuiTest, LoadingSeveralActionsOfAnOutputKeepsTheHighest)
         std::uint8_t collected;
     };
     const TCase cases[] = {
-        {0x15, "--x-t-", 0x10},  // bits 0, 2, 4: toggle wins
-        {0x05, "x-t-x-", 0x04},  // bits 0 and 2: switch-off wins
+        {0x15, "--x-t-", 0x10}, // bits 0, 2, 4: toggle wins
+        {0x05, "x-t-x-", 0x04}, // bits 0 and 2: switch-off wins
         {0x0A, "-x-t-x", 0x08},
-        {0x41, "t-x-x-", 0x41},  // box 6 has no partners
+        {0x41, "t-x-x-", 0x41}, // box 6 has no partners
     };
     for (const TCase &c : cases) {
         SCOPED_TRACE(int(c.bits));

@@ -5,13 +5,13 @@
 #include <functional>
 #include <random>
 
-namespace {
+namespace
+{
 // Characters the window shows and collects unchanged (code page 1250,
 // Polish letters included).
 const QString Alphabet = QStringLiteral("abcXYZ 0123456789+-*#.,;:!?ąćęłńóśźżĄĆĘŁŃÓŚŹŻ\u00a0");
 
-template <int N>
-void randomText(std::mt19937 &rng, TShortString<N> &field, int maxLength = N)
+template <int N> void randomText(std::mt19937 &rng, TShortString<N> &field, int maxLength = N)
 {
     std::uniform_int_distribution<int> len(0, maxLength);
     std::uniform_int_distribution<int> pick(0, int(Alphabet.size()) - 1);
@@ -88,7 +88,7 @@ void randomRecord(unsigned seed, TModuleSettings &s, TUserNotes &notes)
     s.InputDelayTime = randomIn(rng, 1, 255);
     s.SirenTime = randomIn(rng, 1, 255);
 }
-}  // namespace
+} // namespace
 
 TEST_F(GuiTest, OpenedFileSavedAgainByteForByte)
 {
@@ -216,7 +216,7 @@ TEST_F(GuiTest, CodePairs)
         EXPECT_EQ(ModuleSettings.OutputOnCode(1)[0], c.storedFirst);
         EXPECT_EQ(ModuleSettings.OutputOnCode(1)[1], c.storedSecond);
     }
-    edit("EwylWy1")->setText("x");  // one character stores no code
+    edit("EwylWy1")->setText("x"); // one character stores no code
     window->FormToOutputs();
     EXPECT_EQ(ModuleSettings.OutputOffCode(1)[0], 0);
     EXPECT_EQ(ModuleSettings.OutputOffCode(1)[1], 0);
@@ -297,7 +297,7 @@ TEST_F(GuiTest, OpenedFileLosesWhatTheOptionsSwitchOff)
     TModuleSettings settings = ModuleSettings;
     TUserNotes notes = UserNotes;
     SetDefaultSettings(settings);
-    settings.OptionFlags = 0x02;  // only output 2 switched by SMS; no programming by SMS
+    settings.OptionFlags = 0x02; // only output 2 switched by SMS; no programming by SMS
     settings.SmsAccessCode.setText("1234");
     for (int w = 1; w <= 2; ++w) {
         settings.OutputOnCode(w)[0] = 'N';

@@ -13,8 +13,8 @@ TEST(PortList, SortedCaseInsensitiveDuplicatesKept)
         {{"com3", "COM2"}, {"COM2", "com3"}},
         {{"COM4", "COM4"}, {"COM4", "COM4"}},
         {{"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyACM1"}, {"/dev/ttyACM1", "/dev/ttyS0", "/dev/ttyUSB0"}},
-        {{QByteArray("COM7\0junk", 9)}, {"COM7"}},  // data up to its terminating zero
-        {{QByteArray("COM8", 4)}, {"COM8"}},        // no zero at all
+        {{QByteArray("COM7\0junk", 9)}, {"COM7"}}, // data up to its terminating zero
+        {{QByteArray("COM8", 4)}, {"COM8"}},       // no zero at all
         {{}, {}},
     };
     for (const TCase &c : cases) {
@@ -36,9 +36,9 @@ TEST(PortList, ValueTooLongForItsBufferEndsTheList)
     };
     const TCase cases[] = {
         {QByteArray(255, 'n'), QByteArray(255, 'd') + '\0', {"COM0", "COM1", "COM9", QString(255, 'd')}},
-        {QByteArray(256, 'n'), "COM5", {"COM1", "COM9"}},           // the name does not fit
-        {"name", QByteArray(256, 'd') + '\0', {"COM1", "COM9"}},    // the data does not fit
-        {"name", QByteArray(256, 'd'), {"COM0", "COM1", "COM9", QString(256, 'd')}},  // exactly fills it
+        {QByteArray(256, 'n'), "COM5", {"COM1", "COM9"}},                            // the name does not fit
+        {"name", QByteArray(256, 'd') + '\0', {"COM1", "COM9"}},                     // the data does not fit
+        {"name", QByteArray(256, 'd'), {"COM0", "COM1", "COM9", QString(256, 'd')}}, // exactly fills it
     };
     for (const TCase &c : cases) {
         TFakePortSource source;

@@ -31,7 +31,8 @@ TEST_F(GuiTest, FrameCaptionSizeAndPages)
     QTRY_COMPARE(window->GroupBox1->height(), 182);
     EXPECT_EQ(window->PageControl2->geometry(), QRect(0, 49, 800, 440));
 
-    const QStringList captions = {"Podstawowe", "numery telefonów", "Wejścia", "Wejścia specjalne", "Wyjścia"};
+    const QStringList captions = {"Podstawowe", "numery telefonów", "Wejścia", "Wejścia specjalne",
+                                  "Wyjścia"};
     ASSERT_EQ(window->PageControl2->count(), 5);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(window->PageControl2->tabText(i), captions[i]);
@@ -121,9 +122,10 @@ TEST_F(GuiTest, EveryCheckBoxClearAndExactlyTheOptionControlsDisabled)
     for (QCheckBox *checkBox : window->findChildren<QCheckBox *>())
         EXPECT_FALSE(checkBox->isChecked()) << checkBox->objectName().toStdString();
 
-    const std::set<QString> expected = {"EPINMOD", "Label28", "SEtestokr", "Label43", "Label45", "EZalWy1",
-                                        "EwylWy1", "Label44", "Label46", "EZalWy2", "EwylWy2", "Label24",
-                                        "SEWy_offTimer1", "Label47", "Label25", "SEWy_offTimer2", "Label48"};
+    const std::set<QString> expected = {"EPINMOD",        "Label28", "SEtestokr",      "Label43", "Label45",
+                                        "EZalWy1",        "EwylWy1", "Label44",        "Label46", "EZalWy2",
+                                        "EwylWy2",        "Label24", "SEWy_offTimer1", "Label47", "Label25",
+                                        "SEWy_offTimer2", "Label48"};
     std::set<QString> disabled;
     for (QWidget *widget : window->findChildren<QWidget *>())
         if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_") &&

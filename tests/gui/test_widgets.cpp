@@ -6,7 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
+namespace
+{
 // A focused window with a spin edit and a second control to move to.
 struct TSpinFixture {
     QWidget host;
@@ -29,7 +30,7 @@ struct TSpinFixture {
     }
     void leave() { other->setFocus(Qt::TabFocusReason); }
 };
-}  // namespace
+} // namespace
 
 TEST(SpinEdit, TypedTextAndLeaving)
 {
@@ -38,12 +39,11 @@ TEST(SpinEdit, TypedTextAndLeaving)
         QString typed, shownWhileTyping, shownAfterLeaving;
     };
     const TCase cases[] = {
-        {1, 24, 2, "12", "12", "12"},
-        {1, 24, 2, "99", "99", "24"},        // above the range: the upper bound
-        {10, 255, 3, "5", "5", "10"},        // below: the lower bound
-        {1, 255, 3, "", "", "1"},            // empty: the minimum
-        {1, 255, 3, "1a2-+", "12", "12"},    // only digits get through
-        {1, 255, 3, "12345", "123", "123"},  // typing stops at the limit
+        {1, 24, 2, "12", "12", "12"},       {1, 24, 2, "99", "99", "24"}, // above the range: the upper bound
+        {10, 255, 3, "5", "5", "10"},                                     // below: the lower bound
+        {1, 255, 3, "", "", "1"},                                         // empty: the minimum
+        {1, 255, 3, "1a2-+", "12", "12"},                                 // only digits get through
+        {1, 255, 3, "12345", "123", "123"},                               // typing stops at the limit
     };
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -132,7 +132,7 @@ TEST_F(GuiTest, CheckBoxHandlerRunsOnEveryChangeOnly)
     flag->setChecked(true);
     EXPECT_TRUE(offTime->isEnabled());
     offTime->setEnabled(false);
-    flag->setChecked(true);  // no change: no handler
+    flag->setChecked(true); // no change: no handler
     EXPECT_FALSE(offTime->isEnabled());
     flag->setChecked(false);
     flag->setChecked(true);

@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QValidator>
 
-namespace {
+namespace
+{
 // Refuses the user's edit that makes a text longer than the limit and longer
 // than it was; a longer text set by the program can still be shortened.
-class TLengthValidator : public QValidator {
-public:
+class TLengthValidator : public QValidator
+{
+  public:
     explicit TLengthValidator(const TEdit *edit) : QValidator(const_cast<TEdit *>(edit)), Edit(edit) {}
     State validate(QString &input, int &) const override
     {
@@ -17,15 +19,16 @@ public:
         return input.size() > Edit->lastLength() ? Invalid : Acceptable;
     }
 
-private:
+  private:
     const TEdit *Edit;
 };
-}  // namespace
+} // namespace
 
 TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
 {
     setValidator(new TLengthValidator(this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { LastLength = int(text.size()); });
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString &text) { LastLength = int(text.size()); });
 }
 
 void TEdit::setText(const QString &text)

@@ -6,9 +6,10 @@
 
 #include <functional>
 
-class TEdit : public QLineEdit {
+class TEdit : public QLineEdit
+{
     Q_OBJECT
-public:
+  public:
     explicit TEdit(QWidget *parent = nullptr);
 
     // 0 means no limit.
@@ -25,11 +26,11 @@ public:
     // Called when the focus moves to another control of the window.
     std::function<void(QObject *sender)> OnExit;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
-private:
+  private:
     int TypingLimit = 0;
     int LastLength = 0;
     bool SettingText = false;

@@ -3,13 +3,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 TFileDialog::Responder &responder()
 {
     static TFileDialog::Responder r;
     return r;
 }
-}  // namespace
+} // namespace
 
 TFileDialog::TFileDialog(Kind kind, QWidget *owner) : QObject(owner), DialogKind(kind), Owner(owner) {}
 

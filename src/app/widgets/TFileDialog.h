@@ -10,9 +10,10 @@
 
 class QWidget;
 
-class TFileDialog : public QObject {
+class TFileDialog : public QObject
+{
     Q_OBJECT
-public:
+  public:
     enum Kind { Open, Save };
     TFileDialog(Kind kind, QWidget *owner);
 
@@ -34,7 +35,7 @@ public:
     using Responder = std::function<bool(TFileDialog &dialog)>;
     static void SetResponder(Responder responder);
 
-private:
+  private:
     QString withDefaultExt(const QString &name) const;
     Kind DialogKind;
     QWidget *Owner;

@@ -4,9 +4,10 @@
 
 #include <QPlainTextEdit>
 
-class TMemo : public QPlainTextEdit {
+class TMemo : public QPlainTextEdit
+{
     Q_OBJECT
-public:
+  public:
     explicit TMemo(QWidget *parent = nullptr);
 
     void setStoredText(const QString &text);

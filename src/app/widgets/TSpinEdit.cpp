@@ -4,7 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace {
+namespace
+{
 bool allDigits(const QString &text)
 {
     for (QChar c : text)
@@ -12,7 +13,7 @@ bool allDigits(const QString &text)
             return false;
     return true;
 }
-}  // namespace
+} // namespace
 
 TSpinEdit::TSpinEdit(QWidget *parent) : QAbstractSpinBox(parent)
 {

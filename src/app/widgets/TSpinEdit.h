@@ -5,9 +5,10 @@
 
 #include <QAbstractSpinBox>
 
-class TSpinEdit : public QAbstractSpinBox {
+class TSpinEdit : public QAbstractSpinBox
+{
     Q_OBJECT
-public:
+  public:
     explicit TSpinEdit(QWidget *parent = nullptr);
     using QAbstractSpinBox::lineEdit;
 
@@ -26,12 +27,12 @@ public:
     QValidator::State validate(QString &input, int &pos) const override;
     void fixup(QString &) const override {}
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
-private:
+  private:
     int Minimum = 0;
     int Maximum = 100;
     int TypingLimit = 0;
