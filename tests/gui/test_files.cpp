@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 
 #include <cstring>
 
@@ -127,4 +128,29 @@ TEST_F(GuiTest, OpenRunsTheOptionHandlers)
         EXPECT_TRUE(window->Control<QWidget>(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_FALSE(edit("EPINMOD")->isEnabled());
     EXPECT_EQ(edit("EZalWy2")->text(), "AB");
+}
+
+TEST_F(GuiTest, FileDialogsSetUpAsTheProgramShowsThem)
+{
+    struct TCase {
+        TFileDialog *dialog;
+        QFileDialog::AcceptMode mode;
+        bool confirmsOverwrite;
+    };
+    window->SaveDialog1->FileName = dir.filePath("proposed.ulmar");
+    const TCase cases[] = {
+        {window->OpenDialog1, QFileDialog::AcceptOpen, false},
+        {window->SaveDialog1, QFileDialog::AcceptSave, false},
+    };
+    for (const TCase &c : cases) {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        c.dialog->configure(dialog);
+        EXPECT_EQ(dialog.acceptMode(), c.mode);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::AnyFile);
+        EXPECT_EQ(!dialog.testOption(QFileDialog::DontConfirmOverwrite), c.confirmsOverwrite);
+        EXPECT_EQ(dialog.defaultSuffix(), "ulmar");
+        EXPECT_EQ(dialog.nameFilters(), QStringList({"pliki ulmar (*.ulmar)", "Wszystkie (*)"}));
+        EXPECT_EQ(dialog.selectedNameFilter(), "pliki ulmar (*.ulmar)");
+    }
 }

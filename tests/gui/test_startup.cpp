@@ -1,11 +1,14 @@
 // The window as the program opens it.
 #include "GuiFixture.h"
 
+#include "UFtest.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -166,4 +169,17 @@ TEST_F(GuiTest, ExitClosesTheWindowWithoutAQuestion)
     window->Control<QAction>("Wyjscie1")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.empty());
+}
+
+TEST(TestWindow, EmptyWindowWithOneIdleButton)
+{
+    TFtest window;
+    EXPECT_EQ(window.objectName(), "Ftest");
+    EXPECT_EQ(window.windowTitle(), "Ftest");
+    const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->objectName(), "Button1");
+    EXPECT_EQ(buttons[0]->text(), "Button1");
+    EXPECT_FALSE(buttons[0]->isSignalConnected(QMetaMethod::fromSignal(&QPushButton::clicked)));
+    EXPECT_FALSE(window.isVisible());
 }

@@ -40,6 +40,19 @@ QString TFileDialog::withDefaultExt(const QString &name) const
     return name + QLatin1Char('.') + DefaultExt;
 }
 
+void TFileDialog::configure(QFileDialog &dialog) const
+{
+    dialog.setAcceptMode(DialogKind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The open dialog does not insist that the name exists; the save dialog
+    // replaces a file without asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilters(nameFilters());
+    dialog.setDefaultSuffix(DefaultExt);
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+}
+
 bool TFileDialog::Execute()
 {
     if (responder()) {
@@ -53,16 +66,7 @@ bool TFileDialog::Execute()
         return true;
     }
     QFileDialog dialog(Owner);
-    dialog.setAcceptMode(DialogKind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The open dialog does not insist that the name exists; the save dialog
-    // replaces a file without asking.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (DialogKind == Save)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(nameFilters());
-    dialog.setDefaultSuffix(DefaultExt);
-    if (!FileName.isEmpty())
-        dialog.selectFile(FileName);
+    configure(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FileName = withDefaultExt(dialog.selectedFiles().constFirst());

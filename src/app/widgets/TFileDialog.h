@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 class TFileDialog : public QObject
@@ -29,6 +30,8 @@ class TFileDialog : public QObject
     bool Execute();
     // The filter as Qt's name filters ("pliki ulmar (*.ulmar)").
     QStringList nameFilters() const;
+    // Sets up Qt's dialog as Execute() shows it.
+    void configure(QFileDialog &dialog) const;
 
     // While a responder is set, Execute() asks it instead of showing a dialog;
     // it may change FileName and returns whether the name was confirmed.
