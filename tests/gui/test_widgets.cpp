@@ -138,3 +138,22 @@ TEST_F(GuiTest, CheckBoxHandlerRunsOnEveryChangeOnly)
     flag->setChecked(true);
     EXPECT_TRUE(offTime->isEnabled());
 }
+
+TEST(Edit, ExitHookRunsWhenTheFocusMovesToAnotherControl)
+{
+    QWidget host;
+    auto *e = new TEdit(&host);
+    auto *other = new QLineEdit(&host);
+    other->move(0, 40);
+    int exits = 0;
+    e->OnExit = [&exits](QObject *) { ++exits; };
+    host.show();
+    QApplication::setActiveWindow(&host);
+    e->setFocus();
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(exits, 1);
+    e->setFocus();
+    QFocusEvent windowLost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(e, &windowLost);
+    EXPECT_EQ(exits, 1);
+}
