@@ -2,12 +2,11 @@
 // programming by SMS, the CLIP settings and the additional times.
 #include "PageBuilder.h"
 
+#include "TComboBox.h"
 #include "TSpinEdit.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 
 using namespace Build;
 
@@ -21,10 +20,8 @@ void buildLeftColumn(QWidget *page)
     Label(basics, QStringLiteral("Label1"), QStringLiteral("Pin karty"), 8, 28);
     Edit(basics, QStringLiteral("EPin"), 104, 24, 65, 4);
     Label(basics, QStringLiteral("Label49"), QStringLiteral("centrum sms"), 8, 60);
-    auto *centres = new QComboBox(basics);
+    auto *centres = new TComboBox(basics);
     centres->setObjectName(QStringLiteral("CBcentrum"));
-    centres->setEditable(true);
-    centres->setInsertPolicy(QComboBox::NoInsert);
     centres->setGeometry(104, 56, 137, EditHeight);
     Label(basics, QStringLiteral("Label2"), QStringLiteral("nr centrum sms"), 8, 92);
     Edit(basics, QStringLiteral("Ecsms"), 104, 88, 137, 0);

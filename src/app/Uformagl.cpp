@@ -5,6 +5,7 @@
 
 #include "PageBuilder.h"
 #include "PortTools.h"
+#include "TComboBox.h"
 #include "TEdit.h"
 #include "TFileDialog.h"
 #include "Udecl.h"
@@ -15,7 +16,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
@@ -138,10 +138,9 @@ void TGlownaF::buildFrame()
     // The strip: an empty tab control as backdrop, the port box and the two link buttons on it.
     PageControl1 = new QTabWidget(Client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    CBcom = new QComboBox(Client);
+    // Editable, so that any device path can be typed.
+    CBcom = new TComboBox(Client);
     CBcom->setObjectName(QStringLiteral("CBcom"));
-    CBcom->setEditable(true);
-    CBcom->setInsertPolicy(QComboBox::NoInsert);
     CBcom->setGeometry(16, 16, 145, Build::EditHeight);
     Bprogramuj =
         Build::Button(Client, QStringLiteral("Bprogramuj"), QStringLiteral("programuj"), 176, 8, 81, 33);
@@ -298,9 +297,9 @@ void TGlownaF::bindHandlers()
     };
 
     // The preset box reacts to the user's choice and typing, never to the program's choice.
-    QComboBox *centres = Control<QComboBox>(QStringLiteral("CBcentrum"));
-    connect(centres, &QComboBox::activated, this, [this, centres] { CBcentrumChange(centres); });
-    connect(centres->lineEdit(), &QLineEdit::textEdited, this, [this, centres] { CBcentrumChange(centres); });
+    Control<TComboBox>(QStringLiteral("CBcentrum"))->OnChange = [this](QObject *sender) {
+        CBcentrumChange(sender);
+    };
 }
 
 void TGlownaF::FormCreate()

@@ -5,6 +5,7 @@
 
 #include "MessageBoxes.h"
 #include "PortTools.h"
+#include "TComboBox.h"
 #include "TEdit.h"
 #include "TFileDialog.h"
 #include "TMemo.h"

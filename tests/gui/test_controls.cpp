@@ -207,7 +207,7 @@ bool hasKind(QObject *control, TKind kind)
     case Memo:
         return qobject_cast<TMemo *>(control);
     case Combo:
-        return qobject_cast<QComboBox *>(control);
+        return qobject_cast<TComboBox *>(control);
     }
     return false;
 }

@@ -157,3 +157,28 @@ TEST(Edit, ExitHookRunsWhenTheFocusMovesToAnotherControl)
     QApplication::sendEvent(e, &windowLost);
     EXPECT_EQ(exits, 1);
 }
+
+TEST(ComboBox, ChangeHookRunsForTheUserOnly)
+{
+    QWidget host;
+    auto *combo = new TComboBox(&host);
+    combo->addItems({"PLUS", "ERA", "IDEA", "inne"});
+    int changes = 0;
+    combo->OnChange = [&changes](QObject *) { ++changes; };
+    host.show();
+    QApplication::setActiveWindow(&host);
+    combo->setFocus();
+
+    combo->setCurrentIndex(2); // the program's choice
+    combo->setEditText("abc");
+    EXPECT_EQ(changes, 0);
+
+    QTest::keyClick(combo, Qt::Key_Down); // the user's choice
+    EXPECT_EQ(combo->currentIndex(), 3);
+    EXPECT_EQ(changes, 1);
+    QTest::keyClicks(combo, "x"); // typing
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(combo->count(), 4);
+    QTest::keyClick(combo, Qt::Key_Return); // Enter adds nothing to the list
+    EXPECT_EQ(combo->count(), 4);
+}
