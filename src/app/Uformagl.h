@@ -1,0 +1,147 @@
+// The main window: the strip with the port box and the link buttons, the five
+// settings pages, the message list and the menu. Its controls are the working
+// copy of the settings; the ...ToForm / FormTo... pairs move data between them
+// and the global records.
+#pragma once
+
+#include "ControlLookup.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <future>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+class TEdit;
+class TFileDialog;
+class TMemo;
+class TSpinEdit;
+
+class TGlownaF : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    explicit TGlownaF(QWidget *parent = nullptr);
+    ~TGlownaF() override;
+
+    // The start-up sequence; the constructor runs it once.
+    void FormCreate();
+
+    // Showing and collecting, in pairs.
+    void SmsTextsToForm();
+    void FormToSmsTexts();
+    void ReactionTimesToForm();
+    void FormToReactionTimes();
+    void LockoutTimesToForm();
+    void FormToLockoutTimes();
+    void UserNumbersToForm();
+    void FormToUserNumbers();
+    void OutputsToForm();
+    void FormToOutputs();
+    void BasicsToForm();
+    void FormToBasics();
+    void UserNotesToForm();
+    void FormToUserNotes();
+
+    // Option interlocks.
+    void DisableClipAlternatives(const QString &family, int changed, int firstPartner, int secondPartner);
+    void ChbClipVerif0Click();
+    void ChbClipVerif1Click();
+    void ChbClipVerif2Click();
+    void ChbClipVerif3Click();
+    void ChbClipVerif4Click();
+    void ChbClipVerif5Click();
+    void ChBClipNotVerif0Click();
+    void ChBClipNotVerif1Click();
+    void ChBClipNotVerif2Click();
+    void ChBClipNotVerif3Click();
+    void ChBClipNotVerif4Click();
+    void ChBClipNotVerif5Click();
+    void ChBFlags_0Click();
+    void ChBFlags_1Click();
+    void ChBFlags_2Click();
+    void ChBFlags_3Click();
+    void ChBFlags_4Click();
+    void ChBFlags_5Click();
+
+    // Menu "Plik": "Zapisz jako ..." and "Odczytaj ...", then "Wyjscie"; menu "Pomoc".
+    void Button1Click();
+    void Button2Click();
+    void Wyjscie1Click();
+    void InfoClick();
+    void Kotaktzdziaemtechnicznym1Click();
+
+    // Module link.
+    void BprogramujClick();
+    void BBloadClick();
+    void Timer1Timer();
+
+    // Reaction and notification buttons; one handler serves each family and
+    // reads the numbers out of the pressed button's name.
+    void BB_ConfigNumerWe1Re1Click(QObject *Sender);
+    void BBConfigWorkWe1Re1Click(QObject *Sender);
+    void BB_ConfigNumerSpecWe1Re1Click(QObject *Sender);
+    void BBConfigWorkSpecWe1Re1Click(QObject *Sender);
+
+    // Entry checks and SMS-centre presets.
+    QChar FilterDigitKey(const QString &text, int caret, QChar key, QChar plusMark, QChar minusMark);
+    void Enruser1KeyPress(QObject *Sender, QChar &Key);
+    void EPinKeyPress(QObject *Sender, QChar &Key);
+    void EPinExit(QObject *Sender);
+    void EZalWy1Exit(QObject *Sender);
+    void FillSmsCentres();
+    void CBcentrumChange(QObject *Sender);
+
+    // Controls that the frame and the link use directly.
+    QComboBox *CBcom = nullptr;
+    QPushButton *Bprogramuj = nullptr;
+    QPushButton *BBload = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    TFileDialog *OpenDialog1 = nullptr;
+    TFileDialog *SaveDialog1 = nullptr;
+
+    // The named control, found ignoring letter case; a missing name is a
+    // fault of the program, not of the user's data.
+    template <class T> T *Control(const QString &name) const
+    {
+        T *control = FindControl<T>(this, name);
+        if (!control)
+            missingControl(name);
+        return control;
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+  private:
+    [[noreturn]] static void missingControl(const QString &name);
+    void buildFrame();
+    void buildMenu();
+    void layoutClient();
+    void bindHandlers();
+    void ClipActionClick(const QString &family, int box);
+
+    QWidget *Client = nullptr;
+    bool Centred = false;
+    std::future<QStringList> PortScan;
+};
+
+// The program's one main window.
+extern TGlownaF *GlownaF;

@@ -1,0 +1,26 @@
+#include "TMemo.h"
+
+#include <QTextDocument>
+
+TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent)
+{
+    // Tab moves on to the next control, as in every other box of the window.
+    setTabChangesFocus(true);
+}
+
+void TMemo::setStoredText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(shown);
+}
+
+QString TMemo::storedText() const
+{
+    // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
+    QString stored = document()->toRawText();
+    stored.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+    stored.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
+    stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return stored;
+}
