@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, start Pelmor
 # make test  - install what is missing, build with sanitizers, run every test and the fuzzers
 # make bench - build optimised and run the benchmarks
+# make screenshots - render the window and the dialogs into docs/screenshots
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
 
@@ -31,6 +32,12 @@ bench:
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELMOR_TESTS=OFF >/dev/null
 	cmake --build build/release -j $(JOBS)
 	scripts/run-benchmarks.sh build/release/bin
+
+screenshots:
+	scripts/deps.sh run
+	scripts/screenshots.sh docs/screenshots
+	cmake --build build -j $(JOBS) --target dialogshots
+	QT_QPA_PLATFORM=offscreen build/bin/dialogshots docs/screenshots
 
 clean:
 	rm -rf build
