@@ -100,8 +100,7 @@ int RunProgramCommand(const QStringList &args)
     try {
         ReadSettingsFile(plain.first(), settings, notes);
     } catch (const SettingsFileError &e) {
-        err() << e.Message << Qt::endl;
-        return 1;
+        return Failure(e.Message);
     }
     TEepromImage image{};
     ConsoleView view(image, settings);
@@ -134,8 +133,7 @@ int RunReadCommand(const QStringList &args)
         else
             ReadSettingsFile(base, settings, notes);
     } catch (const SettingsFileError &e) {
-        err() << e.Message << Qt::endl;
-        return 1;
+        return Failure(e.Message);
     }
     TEepromImage image{};
     ConsoleView view(image, settings);
@@ -147,8 +145,7 @@ int RunReadCommand(const QStringList &args)
     try {
         WriteSettingsFile(options.value(QStringLiteral("-o")), settings, notes);
     } catch (const SettingsFileError &e) {
-        err() << e.Message << Qt::endl;
-        return 1;
+        return Failure(e.Message);
     }
     return 0;
 }
