@@ -1,28 +1,46 @@
-// Entry checks and SMS-centre presets. The key and leave checks are bound to
-// their boxes already and are filled in by the entry unit. The presets are
-// filled here because loading the window selects the preset whose number
-// (the item's data) equals the stored one.
+// Entry checks and SMS-centre presets: the window's handlers hand the box
+// concerned to the entry checks.
 #include "Uformagl.h"
+
+#include "EntryChecks.h"
+#include "SmsCentres.h"
+#include "TEdit.h"
 
 #include <QComboBox>
 
-QChar TGlownaF::FilterDigitKey(const QString &, int, QChar key, QChar, QChar)
+QChar TGlownaF::FilterDigitKey(const QString &text, int caret, QChar key, QChar plusMark, QChar minusMark)
 {
-    return key;
+    return EntryChecks::FilterDigitKey(text, caret, key, plusMark, minusMark);
 }
-void TGlownaF::Enruser1KeyPress(QObject *, QChar &) {}
-void TGlownaF::EPinKeyPress(QObject *, QChar &) {}
-void TGlownaF::EPinExit(QObject *) {}
-void TGlownaF::EZalWy1Exit(QObject *) {}
+
+void TGlownaF::Enruser1KeyPress(QObject *Sender, QChar &Key)
+{
+    EntryChecks::Enruser1KeyPress(qobject_cast<QLineEdit *>(Sender), Key);
+}
+
+void TGlownaF::EPinKeyPress(QObject *Sender, QChar &Key)
+{
+    EntryChecks::EPinKeyPress(qobject_cast<QLineEdit *>(Sender), Key);
+}
+
+void TGlownaF::EPinExit(QObject *Sender)
+{
+    EntryChecks::EPinExit(qobject_cast<QLineEdit *>(Sender));
+}
+
+void TGlownaF::EZalWy1Exit(QObject *Sender)
+{
+    EntryChecks::EZalWy1Exit(qobject_cast<QLineEdit *>(Sender));
+}
 
 void TGlownaF::FillSmsCentres()
 {
-    QComboBox *centres = Control<QComboBox>(QStringLiteral("CBcentrum"));
-    centres->addItem(QStringLiteral("PLUS"), QStringLiteral("+48601000310"));
-    centres->addItem(QStringLiteral("ERA"), QStringLiteral("+48602951111"));
-    centres->addItem(QStringLiteral("IDEA"), QStringLiteral("+48501200777"));
-    centres->addItem(QStringLiteral("inne"));
-    centres->setCurrentIndex(0);
+    EntryChecks::FillSmsCentres(Control<QComboBox>(QStringLiteral("CBcentrum")));
 }
 
-void TGlownaF::CBcentrumChange(QObject *) {}
+// Also run once at start-up without a sender, as for a choice by the user.
+void TGlownaF::CBcentrumChange(QObject *)
+{
+    EntryChecks::CBcentrumChange(Control<QComboBox>(QStringLiteral("CBcentrum")),
+                                 Control<TEdit>(QStringLiteral("Ecsms")));
+}
