@@ -46,8 +46,7 @@ void TGlownaF::BprogramujClick()
 
 void TGlownaF::BBloadClick()
 {
-    // Unlike a programming run, the read-back keeps the buttons usable; a
-    // second click starts the read-back afresh.
+    // Like a programming run it holds both buttons and the cursor until it ends.
     Link->StartReadBack(CBcom->currentText());
 }
 

@@ -203,7 +203,15 @@ class WindowLink : public QObject
             kept[2].Remarks.setText(QStringLiteral("uwagi zostają %1").arg(round));
             f.openRecord(base, kept);
 
-            QCOMPARE(run(f.window->BBload), TLinkEnd::ReadBack);
+            QSignalSpy spy(f.window->Link.get(), &TModuleLink::SequenceFinished);
+            QTest::mouseClick(f.window->BBload, Qt::LeftButton);
+            // No programming run can be started into the image being filled.
+            QVERIFY(!f.window->Bprogramuj->isEnabled());
+            QVERIFY(!f.window->BBload->isEnabled());
+            QVERIFY(QApplication::overrideCursor());
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            QVERIFY(spy.wait(RunWait));
+            QCOMPARE(spy.first().first().value<TLinkEnd>(), TLinkEnd::ReadBack);
             QCOMPARE(lastLine(), QString("zaladowane ustawienia z eprom"));
             checkIdle();
             // The image is the module's bytes 0 to 1699 (0 to 1194 as programmed),
