@@ -1,6 +1,9 @@
 // Entry routine. The program takes no arguments, reads no configuration and
 // ends when the main window closes; nothing is saved and nothing is asked.
+#include "About.h"
+#include "UFconfigNumberWeRe.h"
 #include "UFtest.h"
+#include "UfconfigWorkWeRe.h"
 #include "Uformagl.h"
 
 #include <QApplication>
@@ -14,14 +17,18 @@ int main(int argc, char *argv[])
     // start-up sequence runs before any other window exists.
     TGlownaF mainWindow;
 
-    // The reaction-options dialog (FconfigNumberWeRe) and the
-    // notification-targets dialog (FConfigWorkWeRe) are created here, in that order.
+    // The dialogs are owned by the main window and live as long as it does.
+    FconfigNumberWeRe = new TFconfigNumberWeRe(&mainWindow);
+    FConfigWorkWeRe = new TFConfigWorkWeRe(&mainWindow);
     TFtest testWindow;
     Ftest = &testWindow;
-    // The About box (AboutBox) is created here.
+    AboutBox = new TAboutBox(&mainWindow);
 
     mainWindow.show();
     const int result = app.exec();
+    AboutBox = nullptr;
     Ftest = nullptr;
+    FConfigWorkWeRe = nullptr;
+    FconfigNumberWeRe = nullptr;
     return result;
 }

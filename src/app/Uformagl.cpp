@@ -3,12 +3,14 @@
 // their own files.
 #include "Uformagl.h"
 
+#include "ModuleLink.h"
 #include "PageBuilder.h"
 #include "PortTools.h"
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TFileDialog.h"
 #include "Udecl.h"
+#include "WidgetLinkView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +26,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 TGlownaF *GlownaF = nullptr;
@@ -194,10 +195,6 @@ void TGlownaF::buildFrame()
         dialog->DefaultExt = QStringLiteral("ulmar");
         dialog->Filter = QStringLiteral("pliki ulmar|*.ulmar|Wszystkie|*.*");
     }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(6000);
 }
 
 bool TGlownaF::eventFilter(QObject *watched, QEvent *event)
@@ -243,7 +240,6 @@ void TGlownaF::bindHandlers()
 
     connect(Bprogramuj, &QPushButton::clicked, this, [this] { BprogramujClick(); });
     connect(BBload, &QPushButton::clicked, this, [this] { BBloadClick(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
     // Reaction and notification buttons: one handler per family, told which button was pressed.
     auto bindFamily = [this](const QString &name, void (TGlownaF::*handler)(QObject *)) {
@@ -317,7 +313,14 @@ void TGlownaF::FormCreate()
     FillSmsCentres();
     CBcentrumChange(nullptr);
 
-    // The module link creates its serial-port component here.
+    // The module link: its serial port, its answer timer Timer1 and, on the
+    // port, the packet splitter on "*1" with the list of received bytes. The
+    // port is opened only by the commands.
+    LinkView = std::make_unique<TWidgetLinkView>(ListBox1, Bprogramuj, BBload, this);
+    LinkView->OnImageReceived = [this] { ShowReadBackSettings(); };
+    Link = std::make_unique<TModuleLink>(*LinkView);
+    Timer1 = &Link->Timer1();
+    Timer1->setObjectName(QStringLiteral("Timer1"));
 
     SetDefaultSettings();
     SmsTextsToForm();
@@ -332,9 +335,6 @@ void TGlownaF::FormCreate()
     ChBFlags_2Click();
     ChBFlags_1Click();
     ChBFlags_3Click();
-
-    // The module link sets up its port, its packet splitter on "*1" and the
-    // list of received bytes here.
 }
 
 void TGlownaF::Wyjscie1Click()

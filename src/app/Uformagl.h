@@ -6,10 +6,13 @@
 
 #include "ControlLookup.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <cstdint>
 #include <future>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -22,9 +25,12 @@ class QPushButton;
 class QScrollArea;
 class QStatusBar;
 class QTabWidget;
-class QTimer;
 class TEdit;
 class TFileDialog;
+class TLinkEngine;
+class TLinkTimer;
+class TModuleLink;
+class TWidgetLinkView;
 class TMemo;
 class TSpinEdit;
 
@@ -82,10 +88,18 @@ class TGlownaF : public QMainWindow
     void InfoClick();
     void Kotaktzdziaemtechnicznym1Click();
 
-    // Module link.
+    // Module link. Its state and sequences live in Link; these are the
+    // window's handlers and the names the rest of the window uses.
     void BprogramujClick();
     void BBloadClick();
     void Timer1Timer();
+    void TrimLog();
+    bool NumbersAreInternational();
+    void ComDataPacket2CustomStop(const QByteArray &Str, int &Pos);
+    bool SendDataFrame(int &Offset, int Len);
+    void StoreReceivedByte(std::uint8_t Value);
+    // The refill after a read-back: the record from the image, then the controls.
+    void ShowReadBackSettings();
 
     // Reaction and notification buttons; one handler serves each family and
     // reads the numbers out of the pressed button's name.
@@ -112,9 +126,16 @@ class TGlownaF : public QMainWindow
     QGroupBox *GroupBox1 = nullptr;
     QListWidget *ListBox1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
-    QTimer *Timer1 = nullptr;
+    // The link's answer timer (6000 ms, disabled at start); the link drives it.
+    TLinkTimer *Timer1 = nullptr;
     TFileDialog *OpenDialog1 = nullptr;
     TFileDialog *SaveDialog1 = nullptr;
+
+    // The module link on ListBox1, the two command buttons and the cursor;
+    // created by the start-up sequence (port, packet splitter, received bytes).
+    std::unique_ptr<TWidgetLinkView> LinkView;
+    std::unique_ptr<TModuleLink> Link;
+    TLinkEngine &LinkEngine() const;
 
     // The named control, found ignoring letter case; a missing name is a
     // fault of the program, not of the user's data.

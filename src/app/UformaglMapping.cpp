@@ -4,6 +4,7 @@
 // bit 0 of byte 82, which the window owns).
 #include "Uformagl.h"
 
+#include "SmsCentres.h"
 #include "TEdit.h"
 #include "TMemo.h"
 #include "TSpinEdit.h"
@@ -68,9 +69,6 @@ std::uint8_t collectBits(const TGlownaF *form, const QString &prefix, int count)
             bits |= std::uint8_t(1u << k);
     return bits;
 }
-
-// The presets carry their numbers as item data; item 3 is "inne".
-constexpr int OtherCentreItem = 3;
 } // namespace
 
 void TGlownaF::SmsTextsToForm()
@@ -163,15 +161,12 @@ void TGlownaF::BasicsToForm()
     auto spin = [this](const char *name) { return Control<TSpinEdit>(QString::fromLatin1(name)); };
 
     showText(Control<TEdit>(QStringLiteral("EPin")), s.SimPin);
-    QComboBox *centres = Control<QComboBox>(QStringLiteral("CBcentrum"));
-    if (centres->count() > OtherCentreItem)
-        centres->setCurrentIndex(OtherCentreItem);
+    // The preset shown is the one whose number is stored, else "inne"; the
+    // program's choice does not run CBcentrumChange.
+    Control<QComboBox>(QStringLiteral("CBcentrum"))
+        ->setCurrentIndex(EntryChecks::SmsCentrePresetIndex(upToNul(s.SmsCentreNumber.text())));
     showText(Control<TEdit>(QStringLiteral("Ecsms")), s.SmsCentreNumber);
     spin("SEtestokr")->setValue(s.ReportPeriod);
-    const QString stored = upToNul(s.SmsCentreNumber.text());
-    for (int item = 0; item < OtherCentreItem && item < centres->count(); ++item)
-        if (centres->itemData(item).toString() == stored)
-            centres->setCurrentIndex(item);
     spin("SECALL_TIMER")->setValue(s.RejectTime);
     spin("SEcallingTimer")->setValue(s.CallingTime);
     showText(Control<TEdit>(QStringLiteral("EPINMOD")), s.SmsAccessCode);

@@ -1,9 +1,10 @@
 // Key filters, leave checks and SMS-centre presets, with real key events and
 // focus changes on a small window laid out like the main window's boxes.
 #include "EntryChecks.h"
-#include "FocusMoves.h"
 #include "MessageBoxes.h"
 #include "SmsCentres.h"
+#include "TComboBox.h"
+#include "TEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,18 +28,16 @@ class EntryWindow : public QWidget
     {
         auto *layout = new QVBoxLayout(this);
         auto edit = [&](const char *name, int maxLength) {
-            auto *e = new QLineEdit(this);
+            auto *e = new TEdit(this);
             e->setObjectName(QString::fromLatin1(name));
-            if (maxLength)
-                e->setMaxLength(maxLength);
+            e->setTypingLimit(maxLength);
             layout->addWidget(e);
             return e;
         };
         // In tab order, as on the pages.
         EPin = edit("EPin", 4);
-        CBcentrum = new QComboBox(this);
+        CBcentrum = new TComboBox(this);
         CBcentrum->setObjectName("CBcentrum");
-        CBcentrum->setEditable(true);
         layout->addWidget(CBcentrum);
         Ecsms = edit("Ecsms", 0);
         EPINMOD = edit("EPINMOD", 4);
@@ -48,18 +47,21 @@ class EntryWindow : public QWidget
         EwylWy1 = edit("EwylWy1", 2);
         EwylWy2 = edit("EwylWy2", 2);
 
-        InstallKeyPressHandler(EPin, EPinKeyPress);
-        InstallKeyPressHandler(Enruser1, Enruser1KeyPress);
-        InstallExitHandler(EPin, EPinExit);
-        InstallExitHandler(EPINMOD, EPinExit);
-        for (QLineEdit *e : {EZalWy1, EwylWy1, EwylWy2})
-            InstallExitHandler(e, EZalWy1Exit);
+        // Bound as the main window binds them.
+        EPin->OnKeyPress = [](QObject *s, QChar &key) { EPinKeyPress(qobject_cast<QLineEdit *>(s), key); };
+        Enruser1->OnKeyPress = [](QObject *s, QChar &key) {
+            Enruser1KeyPress(qobject_cast<QLineEdit *>(s), key);
+        };
+        for (TEdit *e : {EPin, EPINMOD})
+            e->OnExit = [](QObject *s) { EPinExit(qobject_cast<QLineEdit *>(s)); };
+        for (TEdit *e : {EZalWy1, EwylWy1, EwylWy2})
+            e->OnExit = [](QObject *s) { EZalWy1Exit(qobject_cast<QLineEdit *>(s)); };
         FillSmsCentres(CBcentrum);
-        ConnectCentreChange(CBcentrum, [this] { CBcentrumChange(CBcentrum, Ecsms); });
+        CBcentrum->OnChange = [this](QObject *) { CBcentrumChange(CBcentrum, Ecsms); };
     }
 
-    QLineEdit *EPin, *Ecsms, *EPINMOD, *Enruser1, *Enruser2, *EZalWy1, *EwylWy1, *EwylWy2;
-    QComboBox *CBcentrum;
+    TEdit *EPin, *Ecsms, *EPINMOD, *Enruser1, *Enruser2, *EZalWy1, *EwylWy1, *EwylWy2;
+    TComboBox *CBcentrum;
 };
 
 } // namespace
@@ -142,7 +144,7 @@ class EntryChecksTest : public QObject
         focus(window->Enruser1);
         QTest::keyClicks(window->Enruser1, "+48601000310");
         QCOMPARE(window->Enruser1->text(), QString("+48601000310"));
-        window->Enruser1->setMaxLength(20);
+        window->Enruser1->setTypingLimit(20);
         QTest::keyClicks(window->Enruser1, "+-x ");
         typeAt(window->Enruser1, 0, "+");
         typeAt(window->Enruser1, 1, "-");

@@ -1,6 +1,7 @@
 // The window as the program opens it.
 #include "GuiFixture.h"
 
+#include "LinkTimer.h"
 #include "UFtest.h"
 
 #include <QAction>
@@ -49,8 +50,9 @@ TEST_F(GuiTest, FrameCaptionSizeAndPages)
     EXPECT_EQ(window->Bprogramuj->text(), "programuj");
     EXPECT_EQ(window->BBload->text(), "Odczyt ustawień.");
     EXPECT_TRUE(window->CBcom->isEditable());
-    EXPECT_EQ(window->Timer1->interval(), 6000);
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->Interval(), 6000);
+    EXPECT_EQ(window->Timer1->objectName(), "Timer1");
+    EXPECT_FALSE(window->Timer1->Enabled());
     EXPECT_EQ(window->OpenDialog1->Filter, "pliki ulmar|*.ulmar|Wszystkie|*.*");
     EXPECT_EQ(window->SaveDialog1->Filter, "pliki ulmar|*.ulmar|Wszystkie|*.*");
     EXPECT_EQ(window->OpenDialog1->DefaultExt, "ulmar");

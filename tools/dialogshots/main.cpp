@@ -1,16 +1,19 @@
 // Saves pictures of the reaction dialogs and the About box for the
-// documentation: dialogshots <folder>. Renders offscreen unless told otherwise.
+// documentation: dialogshots <folder>. The dialogs are opened from the real
+// main window's buttons and menu. Renders offscreen unless told otherwise.
 #include "About.h"
 #include "ModalDialogs.h"
-#include "ReactionButtons.h"
+#include "TEdit.h"
 #include "UFconfigNumberWeRe.h"
 #include "Udecl.h"
 #include "UfconfigWorkWeRe.h"
+#include "Uformagl.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -18,15 +21,13 @@ namespace
 {
 
 // The main window's user boxes, as an installer might have filled them.
-void AddUsers(QWidget *main)
+void AddUsers(TGlownaF &main)
 {
     const char *names[4] = {"Jan Kowalski", "Anna", "", "Serwis"};
     const char *numbers[4] = {"+48601000310", "+48602000000", "", "+48501200777"};
     for (int u = 1; u <= 4; ++u) {
-        auto *name = new QLineEdit(QString::fromUtf8(names[u - 1]), main);
-        name->setObjectName(QStringLiteral("Eosoba%1").arg(u));
-        auto *number = new QLineEdit(QString::fromLatin1(numbers[u - 1]), main);
-        number->setObjectName(QStringLiteral("Enruser%1").arg(u));
+        main.Control<TEdit>(QStringLiteral("Eosoba%1").arg(u))->setText(QString::fromUtf8(names[u - 1]));
+        main.Control<TEdit>(QStringLiteral("Enruser%1").arg(u))->setText(QString::fromLatin1(numbers[u - 1]));
     }
 }
 
@@ -59,18 +60,15 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    TModuleSettings settings;
-    SetDefaultSettings(settings);
-    settings.InputReaction(3, 1) = 0x0A; // output 1 on, siren
-    settings.SpecialReaction(3, 2) = 0x24;
-    settings.InputNotification(3, 1) = 0x43;
-    settings.SpecialNotification(1, 1) = 0x05;
-
-    QWidget main;
-    AddUsers(&main);
-    TFconfigNumberWeRe reaction(&main);
-    TFConfigWorkWeRe notification(&main);
-    TAboutBox about(&main);
+    TGlownaF main;
+    FconfigNumberWeRe = new TFconfigNumberWeRe(&main);
+    FConfigWorkWeRe = new TFConfigWorkWeRe(&main);
+    AboutBox = new TAboutBox(&main);
+    AddUsers(main);
+    ModuleSettings.InputReaction(3, 1) = 0x0A; // output 1 on, siren
+    ModuleSettings.SpecialReaction(3, 2) = 0x24;
+    ModuleSettings.InputNotification(3, 1) = 0x43;
+    ModuleSettings.SpecialNotification(1, 1) = 0x05;
 
     bool ok = true;
     QString next;
@@ -78,20 +76,21 @@ int main(int argc, char *argv[])
         ok = Save(d, folder, next) && ok;
         return int(QDialog::Rejected);
     });
-    next = QStringLiteral("reaction-input.png");
-    ReactionButtons::BB_ConfigNumerWe1Re1Click(QStringLiteral("BB_ConfigNumerWe3Re1"),
-                                               QStringLiteral("ScrollBox1"), settings, reaction);
-    next = QStringLiteral("reaction-special-slot.png");
-    ReactionButtons::BB_ConfigNumerSpecWe1Re1Click(QStringLiteral("BB_ConfigNumerSpecWe3Re2"),
-                                                   QStringLiteral("TabSheet4"), settings, reaction);
-    next = QStringLiteral("notification-input.png");
-    ReactionButtons::BBConfigWorkWe1Re1Click(QStringLiteral("BBConfigWorkWe3Re1"),
-                                             QStringLiteral("ScrollBox1"), settings, notification, &main);
-    next = QStringLiteral("notification-output.png");
-    ReactionButtons::BBConfigWorkSpecWe1Re1Click(QStringLiteral("BBConfigWorkSpecWe1Re1"),
-                                                 QStringLiteral("GroupBox11"), settings, notification, &main);
+    const struct {
+        const char *file;
+        const char *button;
+    } shots[] = {
+        {"reaction-input.png", "BB_ConfigNumerWe3Re1"},
+        {"reaction-special-slot.png", "BB_ConfigNumerSpecWe3Re2"},
+        {"notification-input.png", "BBConfigWorkWe3Re1"},
+        {"notification-output.png", "BBConfigWorkSpecWe1Re1"},
+    };
+    for (const auto &shot : shots) {
+        next = QString::fromLatin1(shot.file);
+        main.Control<QPushButton>(QString::fromLatin1(shot.button))->click();
+    }
     next = QStringLiteral("about.png");
-    ShowAboutBox(&about);
+    main.Control<QAction>(QStringLiteral("Info"))->trigger();
     SetModalRunner(nullptr);
     return ok ? 0 : 1;
 }

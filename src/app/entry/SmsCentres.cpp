@@ -1,5 +1,7 @@
 #include "SmsCentres.h"
 
+#include "TEdit.h"
+
 namespace EntryChecks
 {
 
@@ -44,8 +46,14 @@ void CBcentrumChange(QComboBox *CBcentrum, QLineEdit *Ecsms)
     const int index = SelectedItem(CBcentrum);
     if (index == OtherCentre)
         Ecsms->clear();
-    else if (index >= 0 && index < OtherCentre)
-        Ecsms->setText(CBcentrum->itemData(index).toString());
+    else if (index >= 0 && index < OtherCentre) {
+        // A limited box takes the program's text in full only through its own setter.
+        const QString number = CBcentrum->itemData(index).toString();
+        if (auto *edit = qobject_cast<TEdit *>(Ecsms))
+            edit->setText(number);
+        else
+            Ecsms->setText(number);
+    }
 }
 
 int SmsCentrePresetIndex(const QString &number)
@@ -54,15 +62,6 @@ int SmsCentrePresetIndex(const QString &number)
         if (number == QString::fromUtf16(Presets[i].number))
             return i;
     return OtherCentre;
-}
-
-void ConnectCentreChange(QComboBox *CBcentrum, const std::function<void()> &handler)
-{
-    if (!CBcentrum || !handler)
-        return;
-    QObject::connect(CBcentrum, &QComboBox::activated, CBcentrum, [handler](int) { handler(); });
-    if (QLineEdit *line = CBcentrum->lineEdit())
-        QObject::connect(line, &QLineEdit::textEdited, CBcentrum, [handler](const QString &) { handler(); });
 }
 
 } // namespace EntryChecks

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QString>
 
-#include <functional>
-
 namespace EntryChecks
 {
 
@@ -25,9 +23,5 @@ void CBcentrumChange(QComboBox *CBcentrum, QLineEdit *Ecsms);
 // The preset whose number equals the given one, else "inne": what the box
 // shows for a stored number.
 int SmsCentrePresetIndex(const QString &number);
-
-// Runs handler on every choice or typing by the user; choices made by the
-// program (setCurrentIndex) do not run it.
-void ConnectCentreChange(QComboBox *CBcentrum, const std::function<void()> &handler);
 
 } // namespace EntryChecks

@@ -44,6 +44,9 @@ bool TModuleLink::StartProgramming(const QString &portName, const TModuleSetting
 
 bool TModuleLink::StartReadBack(const QString &portName)
 {
+    // Busy like a programming run: a run started meanwhile would encode into
+    // the image the read-back is filling and send the module a mixture.
+    view_.SetLinkBusy(true);
     port_.Close();
     if (!openPort(portName))
         return false;

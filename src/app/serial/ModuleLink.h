@@ -44,7 +44,9 @@ class TModuleLink : public QObject, private TLinkHost
     // opens the port and sends "*2*1". False when the run is refused or
     // cannot start; the buttons and the cursor are then as before.
     bool StartProgramming(const QString &portName, const TModuleSettings &settings);
-    // Reopens the port and sends "*3*1" from an empty collection.
+    // Reopens the port and sends "*3*1" from an empty collection; the buttons
+    // and the cursor are busy until the read-back ends. False when it cannot
+    // start; the buttons and the cursor are then as before.
     bool StartReadBack(const QString &portName);
 
     bool Busy() const { return engine_.Busy(); }

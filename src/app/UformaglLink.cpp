@@ -1,0 +1,97 @@
+// The module link's handlers: programming, read-back and the answer time-out.
+// The sequences themselves run in Link; the window supplies the port name,
+// the user numbers, the collected record and the refill after a read-back.
+#include "Uformagl.h"
+
+#include "ControlLookup.h"
+#include "LinkRules.h"
+#include "ModuleLink.h"
+#include "WidgetLinkView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace
+{
+QStringList UserNumberTexts(const TGlownaF *window)
+{
+    QStringList numbers;
+    for (int u = 1; u <= 4; ++u) {
+        const auto *box = FindControl<QLineEdit>(window, QStringLiteral("Enruser%1").arg(u));
+        numbers << (box ? box->text() : QString());
+    }
+    return numbers;
+}
+} // namespace
+
+TLinkEngine &TGlownaF::LinkEngine() const
+{
+    return Link->Engine();
+}
+
+void TGlownaF::BprogramujClick()
+{
+    if (!Link->CheckNumbersInternational(UserNumberTexts(this)))
+        return;
+    FormToSmsTexts();
+    FormToReactionTimes();
+    FormToLockoutTimes();
+    FormToUserNumbers();
+    FormToOutputs();
+    FormToBasics();
+    // Sets the cursor and the buttons, encodes, opens the port and sends "*2*1";
+    // a run that cannot start gives them back itself.
+    Link->StartProgramming(CBcom->currentText(), ModuleSettings);
+}
+
+void TGlownaF::BBloadClick()
+{
+    // Like a programming run it holds both buttons and the cursor until it ends.
+    Link->StartReadBack(CBcom->currentText());
+}
+
+void TGlownaF::Timer1Timer()
+{
+    LinkEngine().Timer1Timer();
+}
+
+void TGlownaF::TrimLog()
+{
+    ::TrimLog(ListBox1);
+}
+
+bool TGlownaF::NumbersAreInternational()
+{
+    return ::NumbersAreInternational(UserNumberTexts(this));
+}
+
+void TGlownaF::ComDataPacket2CustomStop(const QByteArray &Str, int &Pos)
+{
+    LinkEngine().ComDataPacket2CustomStop(Str, Pos);
+}
+
+bool TGlownaF::SendDataFrame(int &Offset, int Len)
+{
+    return LinkEngine().SendDataFrame(Offset, Len);
+}
+
+void TGlownaF::StoreReceivedByte(std::uint8_t Value)
+{
+    LinkEngine().StoreReceivedByte(Value);
+}
+
+// The user notes are the program's own and stay as they are.
+void TGlownaF::ShowReadBackSettings()
+{
+    EepromToSettings();
+    SmsTextsToForm();
+    ReactionTimesToForm();
+    LockoutTimesToForm();
+    UserNumbersToForm();
+    OutputsToForm();
+    BasicsToForm();
+    ChBFlags_0Click();
+    ChBFlags_2Click();
+    ChBFlags_1Click();
+    ChBFlags_3Click();
+}
