@@ -4,6 +4,7 @@
 #include "Udecl.h"
 #include "Uplik.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -39,9 +40,15 @@ void EncodeDecode(benchmark::State &state)
 }
 BENCHMARK(EncodeDecode)->Unit(benchmark::kMicrosecond);
 
-void SaveOpen(benchmark::State &state)
+// Save + open in a folder of the disk, and in memory (/dev/shm): the
+// difference is the disk's flush, which makes a save durable.
+void SaveOpenIn(benchmark::State &state, const QString &parent)
 {
-    QTemporaryDir dir;
+    QTemporaryDir dir(parent + QStringLiteral("/pelmor-bench-XXXXXX"));
+    if (!dir.isValid()) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
     const QString name = dir.filePath(QStringLiteral("bench.ulmar"));
     TModuleSettings s = sampleRecord();
     TUserNotes notes{};
@@ -53,7 +60,12 @@ void SaveOpen(benchmark::State &state)
         benchmark::DoNotOptimize(s);
     }
 }
+
+void SaveOpen(benchmark::State &state) { SaveOpenIn(state, QDir::tempPath()); }
 BENCHMARK(SaveOpen)->Unit(benchmark::kMicrosecond);
+
+void SaveOpenInMemory(benchmark::State &state) { SaveOpenIn(state, QStringLiteral("/dev/shm")); }
+BENCHMARK(SaveOpenInMemory)->Unit(benchmark::kMicrosecond);
 
 // The parts of save + open, to see where the time goes.
 void CompressOnly(benchmark::State &state)
