@@ -323,7 +323,8 @@ class LinkEndToEnd : public QObject
         const TModuleSettings s = defaults();
         QVERIFY(!run.link.StartProgramming("/dev/no-such-tervala", s));
         QCOMPARE(run.view.errors.size(), 1);
-        QVERIFY(run.view.errors.first().startsWith("Nie można otworzyć portu"));
+        QVERIFY(run.view.errors.first().startsWith("Unable to open com port (win error code: 2)\n"
+                                                  "Nie można otworzyć portu"));
         QVERIFY(!run.view.busy);
         QVERIFY(!run.link.Busy());
         QVERIFY(!run.link.Timer1().Enabled());

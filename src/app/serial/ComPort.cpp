@@ -1,10 +1,32 @@
 #include "ComPort.h"
 
+#include <cerrno>
+
 TComPort::TComPort(QObject *parent) : QObject(parent)
 {
     connect(&port_, &QSerialPort::readyRead, this, &TComPort::readAll);
     connect(&port_, &QSerialPort::errorOccurred, this, &TComPort::onError);
 }
+
+namespace
+{
+// QSerialPort keeps only its own error kinds; the system's number for each.
+int systemErrorNumber(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return ENOENT;
+    case QSerialPort::PermissionError:
+        return EACCES;
+    case QSerialPort::OpenError:
+        return EBUSY;
+    case QSerialPort::UnsupportedOperationError:
+        return ENOTTY;
+    default:
+        return EIO;
+    }
+}
+} // namespace
 
 bool TComPort::SetPort(const QString &name, QString &error)
 {
@@ -41,6 +63,7 @@ bool TComPort::Open(QString &error)
         port_.clearError();
     } else {
         error = port_.errorString();
+        openErrorNumber_ = systemErrorNumber(port_.error());
     }
     opening_ = false;
     return opened;

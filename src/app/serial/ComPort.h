@@ -19,6 +19,8 @@ class TComPort : public QObject
     QString Port() const { return name_; }
     // Does nothing when open; false with the reason when the device cannot be opened.
     bool Open(QString &error);
+    // The system's error number of the last failed open (ENOENT, EACCES, EBUSY...).
+    int OpenErrorNumber() const { return openErrorNumber_; }
     // Does nothing when closed; drops whatever waits in either direction.
     void Close();
     bool Connected() const { return port_.isOpen(); }
@@ -43,6 +45,7 @@ class TComPort : public QObject
     QString name_;
     bool opening_ = false;
     bool closing_ = false;
+    int openErrorNumber_ = 0;
     QString lostReason_;
     qint64 bytesOut_ = 0;
     qint64 bytesIn_ = 0;

@@ -67,7 +67,7 @@ bool TModuleLink::openPort(const QString &portName)
         return true;
     port_.Close();
     view_.SetLinkBusy(false);
-    view_.ShowLinkError(LinkText::CannotOpenPort.arg(portName, error));
+    view_.ShowLinkError(LinkText::CannotOpenPort.arg(portName, error).arg(port_.OpenErrorNumber()));
     return false;
 }
 

@@ -29,6 +29,9 @@ inline const QString NoAnswer = QStringLiteral("Brak odpowiedzi z modułu.");
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
-inline const QString CannotOpenPort = QStringLiteral("Nie można otworzyć portu \"%1\": %2");
+// A port that cannot be opened is reported with the serial port's own text
+// and the system's error number (%3), then which port and why.
+inline const QString CannotOpenPort =
+    QStringLiteral("Unable to open com port (win error code: %3)\nNie można otworzyć portu \"%1\": %2");
 inline const QString CannotWritePort = QStringLiteral("Nie można wysłać polecenia przez port \"%1\": %2");
 } // namespace LinkText
