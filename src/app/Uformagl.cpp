@@ -71,13 +71,6 @@ QIcon programIcon()
 TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
 {
     GlownaF = this;
-    // Asking the system for its serial ports takes a while; it runs while the
-    // controls are built and the start-up sequence takes its result.
-    PortScan = std::async(std::launch::async, [] {
-        QStringList ports;
-        ListSerialPorts(ports);
-        return ports;
-    });
     setObjectName(QStringLiteral("GlownaF"));
     setWindowTitle(QStringLiteral("Tervala Loader v 1.1"));
     setFont(windowFont());
@@ -92,8 +85,6 @@ TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
 
 TGlownaF::~TGlownaF()
 {
-    if (PortScan.valid())
-        PortScan.wait();
     if (GlownaF == this)
         GlownaF = nullptr;
 }
@@ -302,10 +293,7 @@ void TGlownaF::FormCreate()
 {
     CBcom->clear();
     QStringList ports;
-    if (PortScan.valid())
-        ports = PortScan.get();
-    else
-        ListSerialPorts(ports);
+    ListSerialPorts(ports);
     CBcom->addItems(ports);
     if (CBcom->count() > 0)
         CBcom->setCurrentIndex(0);

@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <future>
 #include <memory>
 
 class QAction;
@@ -161,7 +160,6 @@ class TGlownaF : public QMainWindow
 
     QWidget *Client = nullptr;
     bool Centred = false;
-    std::future<QStringList> PortScan;
 };
 
 // The program's one main window.
