@@ -1,5 +1,5 @@
 # make run   - install what is missing, build, start Pelmor
-# make test  - install what is missing, build with sanitizers, run every test and the fuzzers
+# make test  - install what is missing, build with sanitizers, run the fuzzers and every test
 # make bench - build optimised and run the benchmarks
 # make screenshots - render the window and the dialogs into docs/screenshots
 JOBS ?= $(shell nproc)
@@ -19,8 +19,8 @@ test:
 	scripts/deps.sh test
 	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMOR_SANITIZE=ON -DPELMOR_BENCH=OFF >/dev/null
 	cmake --build build/sanitize -j $(JOBS)
-	cd build/sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
+	cd build/sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 fuzz:
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMOR_FUZZ=ON >/dev/null
