@@ -311,12 +311,7 @@ void TGlownaF::FormCreate()
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     SetDefaultSettings();
-    SmsTextsToForm();
-    ReactionTimesToForm();
-    LockoutTimesToForm();
-    UserNumbersToForm();
-    OutputsToForm();
-    BasicsToForm();
+    RecordToForm();
     UserNotesToForm();
 
     ChBFlags_0Click();

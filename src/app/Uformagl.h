@@ -58,6 +58,10 @@ class TGlownaF : public QMainWindow
     void FormToBasics();
     void UserNotesToForm();
     void FormToUserNotes();
+    // The six pairs above that every caller runs in the same order; the
+    // callers differ only in the notes and the option boxes around them.
+    void RecordToForm();
+    void FormToRecord();
 
     // Option interlocks.
     void DisableClipAlternatives(const QString &family, int changed, int firstPartner, int secondPartner);

@@ -14,12 +14,7 @@ void TGlownaF::Button1Click()
     SaveDialog1->FileName = OpenDialog1->FileName;
     if (!SaveDialog1->Execute())
         return;
-    FormToSmsTexts();
-    FormToReactionTimes();
-    FormToLockoutTimes();
-    FormToUserNumbers();
-    FormToOutputs();
-    FormToBasics();
+    FormToRecord();
     FormToUserNotes();
     try {
         SaveSettingsFile(ModuleSettings, SaveDialog1->FileName);
@@ -46,12 +41,7 @@ void TGlownaF::Button2Click()
         return;
     }
     ModuleSettings = loaded;
-    SmsTextsToForm();
-    ReactionTimesToForm();
-    LockoutTimesToForm();
-    UserNumbersToForm();
-    OutputsToForm();
-    BasicsToForm();
+    RecordToForm();
     UserNotesToForm();
     ChBFlags_0Click();
     ChBFlags_2Click();

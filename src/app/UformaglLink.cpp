@@ -33,12 +33,7 @@ void TGlownaF::BprogramujClick()
 {
     if (!Link->CheckNumbersInternational(UserNumberTexts(this)))
         return;
-    FormToSmsTexts();
-    FormToReactionTimes();
-    FormToLockoutTimes();
-    FormToUserNumbers();
-    FormToOutputs();
-    FormToBasics();
+    FormToRecord();
     // Sets the cursor and the buttons, encodes, opens the port and sends "*2*1";
     // a run that cannot start gives them back itself.
     Link->StartProgramming(CBcom->currentText(), ModuleSettings);
@@ -84,12 +79,7 @@ void TGlownaF::StoreReceivedByte(std::uint8_t Value)
 void TGlownaF::ShowReadBackSettings()
 {
     EepromToSettings();
-    SmsTextsToForm();
-    ReactionTimesToForm();
-    LockoutTimesToForm();
-    UserNumbersToForm();
-    OutputsToForm();
-    BasicsToForm();
+    RecordToForm();
     ChBFlags_0Click();
     ChBFlags_2Click();
     ChBFlags_1Click();

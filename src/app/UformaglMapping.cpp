@@ -226,3 +226,23 @@ void TGlownaF::FormToUserNotes()
         UserNotes[u].Remarks.setText(Control<TMemo>(QStringLiteral("Muser%1").arg(u))->storedText());
     }
 }
+
+void TGlownaF::RecordToForm()
+{
+    SmsTextsToForm();
+    ReactionTimesToForm();
+    LockoutTimesToForm();
+    UserNumbersToForm();
+    OutputsToForm();
+    BasicsToForm();
+}
+
+void TGlownaF::FormToRecord()
+{
+    FormToSmsTexts();
+    FormToReactionTimes();
+    FormToLockoutTimes();
+    FormToUserNumbers();
+    FormToOutputs();
+    FormToBasics();
+}
