@@ -124,6 +124,30 @@ TEST(Memo, LineBreaksStoredAsCrLf)
     EXPECT_EQ(m.storedText(), QStringLiteral("one\r\ntwo\r\n\r\nfour\u00a0"));
 }
 
+TEST(Memo, UntouchedTextGoesBackExactlyEditedTextGetsCrLf)
+{
+    struct TCase {
+        QString stored;
+        QString typedAtEnd;  // empty: the user leaves the memo alone
+        QString collected;
+    };
+    const TCase cases[] = {
+        {QStringLiteral("lone\nLF and lone\rCR"), QString(), QStringLiteral("lone\nLF and lone\rCR")},
+        {QStringLiteral("a\r\nb"), QString(), QStringLiteral("a\r\nb")},
+        {QStringLiteral("lone\nLF"), QStringLiteral("!"), QStringLiteral("lone\r\nLF!")},
+        {QStringLiteral("a\r\nb"), QStringLiteral("\nc"), QStringLiteral("a\r\nb\r\nc")},
+    };
+    for (const TCase &c : cases) {
+        TMemo m;
+        m.setStoredText(c.stored);
+        if (!c.typedAtEnd.isEmpty()) {
+            m.moveCursor(QTextCursor::End);
+            m.insertPlainText(c.typedAtEnd);
+        }
+        EXPECT_EQ(m.storedText(), c.collected) << c.stored.toStdString();
+    }
+}
+
 TEST_F(GuiTest, CheckBoxHandlerRunsOnEveryChangeOnly)
 {
     // ChBFlags_2 governs SEWy_offTimer1: its handler's effect shows whether it ran.

@@ -12,4 +12,8 @@ class TMemo : public QPlainTextEdit
 
     void setStoredText(const QString &text);
     QString storedText() const;
+
+  private:
+    QString stored_;    // the text last set by the program
+    QString shownRaw_;  // how the document held it then
 };
