@@ -38,5 +38,5 @@ QFrame *Bevel(QWidget *parent, const QString &name, int x, int y, int w);
 void BuildPageBasics(QWidget *page);
 void BuildPageUsers(QWidget *page);
 void BuildPageInputs(QWidget *page);
-void BuildPageSpecialInputs(QWidget *page);
+void BuildPageAlarmAndArmingInputs(QWidget *page);
 void BuildPageOutputs(QWidget *page);

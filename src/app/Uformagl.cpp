@@ -150,7 +150,7 @@ void TGlownaF::buildFrame()
         {"TabSheet1", "Podstawowe", BuildPageBasics},
         {"TabSheet2", "numery telefonów", BuildPageUsers},
         {"TabSheet3", "Wejścia", BuildPageInputs},
-        {"TabSheet4", "Wejścia specjalne", BuildPageSpecialInputs},
+        {"TabSheet4", "Wejścia specjalne", BuildPageAlarmAndArmingInputs},
         {"TabSheet5", "Wyjścia", BuildPageOutputs},
     };
     for (const TPage &p : pages) {

@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         const char *button;
     } shots[] = {
         {"reaction-input.png", "BB_ConfigNumerWe3Re1"},
-        {"reaction-special-slot.png", "BB_ConfigNumerSpecWe3Re2"},
+        {"reaction-alarm-input.png", "BB_ConfigNumerSpecWe3Re2"},
         {"notification-input.png", "BBConfigWorkWe3Re1"},
         {"notification-output.png", "BBConfigWorkSpecWe1Re1"},
     };

@@ -6,7 +6,7 @@
 
 using namespace Build;
 
-void BuildPageSpecialInputs(QWidget *page)
+void BuildPageAlarmAndArmingInputs(QWidget *page)
 {
     Label(page, QStringLiteral("Label59"), QStringLiteral("Reakcja wyjść na:"), 120, 8);
     Label(page, QStringLiteral("Label61"), QStringLiteral("Powiadomienie:"), 224, 8);
