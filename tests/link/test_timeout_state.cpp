@@ -30,8 +30,8 @@ class TimeOutState : public QObject
         QTest::addColumn<bool>("readBack");
         QTest::addColumn<QByteArray>("strayBytes"); // fed to the splitter before the silence ends the run
         QTest::addColumn<int>("stageBefore");
-        QTest::newRow("silent at start") << QStringList{"--silent-at", "start"} << false << QByteArray("OK")
-                                         << 1;
+        QTest::newRow("silent at start")
+            << QStringList{"--silent-at", "start"} << false << QByteArray("OK") << 1;
         QTest::newRow("silent from frame 5")
             << QStringList{"--silent-at", "frame:5"} << false << QByteArray("O\0K", 3) << 2;
         QTest::newRow("silent at end command")
