@@ -31,10 +31,7 @@ QStringList pageEdits()
     for (int s : {1, 2, 3, 5})
         for (int r = 1; r <= 2; ++r)
             names << QStringLiteral("ETSpecSMS_We%1_Re%2").arg(s).arg(r);
-    names << "EZalWy1"
-          << "EwylWy1"
-          << "EZalWy2"
-          << "EwylWy2";
+    names += QStringList{"EZalWy1", "EwylWy1", "EZalWy2", "EwylWy2"};
     return names;
 }
 
