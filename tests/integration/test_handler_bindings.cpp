@@ -57,9 +57,7 @@ class HandlerBindings : public QObject
     {
         showPageOf(w);
         w->setFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 100 && QApplication::focusWidget() != w; ++i)
-            QTest::qWait(20); // as QTRY_VERIFY does; the macro cannot return a value
-        return QApplication::focusWidget() == w;
+        return QTest::qWaitFor([w] { return QApplication::focusWidget() == w; }, 2000);
     }
 
   private slots:
