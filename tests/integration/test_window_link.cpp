@@ -7,6 +7,7 @@
 #include "LinkTimer.h"
 #include "ModuleLink.h"
 #include "SimProcess.h"
+#include "TestSupport.h"
 #include "TEdit.h"
 #include "WindowFixture.h"
 
@@ -53,10 +54,7 @@ bool sameRecord(const TModuleSettings &a, const TModuleSettings &b)
 // and fit their image slots.
 TModuleSettings randomSettings(std::mt19937 &rng)
 {
-    TModuleSettings s;
-    for (std::size_t i = 0; i < sizeof s; ++i)
-        s.data()[i] = std::uint8_t(rng());
-    ClampLengths(s);
+    TModuleSettings s = RandomRecord(rng);
     s.SmsCentreNumber.setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));
     for (int u = 1; u <= 4; ++u)
         s.UserNumber(u).setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));

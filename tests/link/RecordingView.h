@@ -8,6 +8,7 @@
 
 struct RecordingView : TLinkView {
     QStringList lines;
+    int rewrites = 0;
     bool busy = false;
     int busyCalls = 0;
     QStringList errors;
@@ -19,7 +20,11 @@ struct RecordingView : TLinkView {
         lines << text;
         return int(lines.size()) - 1;
     }
-    void SetLogLine(int index, const QString &text) override { lines[index] = text; }
+    void SetLogLine(int index, const QString &text) override
+    {
+        ++rewrites;
+        lines[index] = text;
+    }
     void SetLinkBusy(bool b) override
     {
         busy = b;

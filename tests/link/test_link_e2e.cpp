@@ -3,7 +3,9 @@
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "ModuleLink.h"
+#include "RecordingView.h"
 #include "SimProcess.h"
+#include "TestSupport.h"
 #include "Udecl.h"
 #include "Uplik.h"
 
@@ -22,29 +24,6 @@ namespace
 
 constexpr int TestTimeout = 1000; // ms; the program's own is 6000
 
-struct RecordingView : TLinkView {
-    QStringList lines;
-    int rewrites = 0;
-    bool busy = false;
-    QStringList errors;
-    int imagesShown = 0;
-
-    void TrimLog() override { ::TrimLog(lines); }
-    int AddLogLine(const QString &text) override
-    {
-        lines << text;
-        return int(lines.size()) - 1;
-    }
-    void SetLogLine(int index, const QString &text) override
-    {
-        ++rewrites;
-        lines[index] = text;
-    }
-    void SetLinkBusy(bool b) override { busy = b; }
-    void ShowLinkError(const QString &text) override { errors << text; }
-    void ShowReceivedImage() override { ++imagesShown; }
-};
-
 QByteArray readFile(const QString &name)
 {
     QFile f(name);
@@ -53,10 +32,7 @@ QByteArray readFile(const QString &name)
 
 TModuleSettings randomSettings(std::mt19937 &rng)
 {
-    TModuleSettings s;
-    for (std::size_t i = 0; i < sizeof s; ++i)
-        s.data()[i] = std::uint8_t(rng());
-    ClampLengths(s);
+    TModuleSettings s = RandomRecord(rng);
     auto fit = [&](TShortString15 &number) {
         if (number.Length > EepromLayout::MaxSlotNumberLength)
             number.Length = std::uint8_t(rng() % (EepromLayout::MaxSlotNumberLength + 1));

@@ -1,4 +1,4 @@
-// Helpers the core tests share: raw record access and reproducible records.
+// Helpers the tests share: raw record access and reproducible records.
 #pragma once
 
 #include "Udecl.h"
@@ -24,23 +24,17 @@ inline TModuleSettings DefaultRecord()
 }
 
 // Every byte random, length bytes kept within their capacities: what a record
-// loaded from some file may hold.
-inline TModuleSettings RandomRecord(std::mt19937 &rng)
+// (or notes) loaded from some file may hold.
+template <class T>
+T RandomBytesWithLegalLengths(std::mt19937 &rng)
 {
-    TModuleSettings s;
+    T value;
     std::uniform_int_distribution<int> byte(0, 255);
-    for (std::size_t i = 0; i < sizeof s; ++i)
-        s.data()[i] = std::uint8_t(byte(rng));
-    ClampLengths(s);
-    return s;
+    for (std::size_t i = 0; i < sizeof value; ++i)
+        value.data()[i] = std::uint8_t(byte(rng));
+    ClampLengths(value);
+    return value;
 }
 
-inline TUserNotes RandomNotes(std::mt19937 &rng)
-{
-    TUserNotes n;
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (std::size_t i = 0; i < sizeof n; ++i)
-        n.data()[i] = std::uint8_t(byte(rng));
-    ClampLengths(n);
-    return n;
-}
+inline TModuleSettings RandomRecord(std::mt19937 &rng) { return RandomBytesWithLegalLengths<TModuleSettings>(rng); }
+inline TUserNotes RandomNotes(std::mt19937 &rng) { return RandomBytesWithLegalLengths<TUserNotes>(rng); }
