@@ -6,80 +6,34 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QMap>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
-
-// Parses, and checks the number of positional arguments; on misuse prints
-// the reason and returns false.
-bool parse(const QStringList &args, const QStringList &allowed, int positionalCount, QStringList &positional,
-           QMap<QString, QString> &options, int &exitCode)
-{
-    QString error;
-    if (!ParseArguments(args, allowed, positional, options, error)) {
-        exitCode = UsageError(error);
-        return false;
-    }
-    if (positional.size() != positionalCount) {
-        exitCode = UsageError(QStringLiteral("zła liczba argumentów"));
-        return false;
-    }
-    if (allowed.contains(QStringLiteral("-o")) && !options.contains(QStringLiteral("-o"))) {
-        exitCode = UsageError(QStringLiteral("brak pliku wynikowego (-o)"));
-        return false;
-    }
-    return true;
-}
-
-bool writeSettings(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes)
-{
-    try {
-        WriteSettingsFile(fileName, settings, notes);
-        return true;
-    } catch (const SettingsFileError &e) {
-        PrintError(e.Message);
-        return false;
-    }
-}
-
-bool readSettings(const QString &fileName, TModuleSettings &settings, TUserNotes &notes)
-{
-    try {
-        ReadSettingsFile(fileName, settings, notes);
-        return true;
-    } catch (const SettingsFileError &e) {
-        PrintError(e.Message);
-        return false;
-    }
-}
-
+const QString Output = QStringLiteral("-o");
+const QString Base = QStringLiteral("--base");
 }  // namespace
 
 int RunNewCommand(const QStringList &args)
 {
-    QStringList positional;
-    QMap<QString, QString> options;
-    int rc = ExitOk;
-    if (!parse(args, {QStringLiteral("-o")}, 0, positional, options, rc))
-        return rc;
+    const auto line = ParseCommandLine(args, {Output}, {Output}, 0);
+    if (!line)
+        return ExitUsage;
     TModuleSettings settings;
     TUserNotes notes;
     NewSettings(settings, notes);
-    return writeSettings(options.value(QStringLiteral("-o")), settings, notes) ? ExitOk : ExitFailed;
+    return WriteSettings(line->option(Output), settings, notes) ? ExitOk : ExitFailed;
 }
 
 int RunDumpCommand(const QStringList &args)
 {
-    QStringList positional;
-    QMap<QString, QString> options;
-    int rc = ExitOk;
-    if (!parse(args, {}, 1, positional, options, rc))
-        return rc;
+    const auto line = ParseCommandLine(args, {}, {}, 1);
+    if (!line)
+        return ExitUsage;
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!readSettings(positional[0], settings, notes))
+    if (!ReadSettings(line->positional[0], settings, notes))
         return ExitFailed;
     const QByteArray json = QJsonDocument(SettingsToJson(settings, notes)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
@@ -88,19 +42,17 @@ int RunDumpCommand(const QStringList &args)
 
 int RunImageCommand(const QStringList &args)
 {
-    QStringList positional;
-    QMap<QString, QString> options;
-    int rc = ExitOk;
-    if (!parse(args, {QStringLiteral("-o")}, 1, positional, options, rc))
-        return rc;
+    const auto line = ParseCommandLine(args, {Output}, {Output}, 1);
+    if (!line)
+        return ExitUsage;
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!readSettings(positional[0], settings, notes))
+    if (!ReadSettings(line->positional[0], settings, notes))
         return ExitFailed;
     TEepromImage image;
     SettingsToEeprom(settings, image);
     try {
-        WriteWholeFile(options.value(QStringLiteral("-o")),
+        WriteWholeFile(line->option(Output),
                        QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
     } catch (const SettingsFileError &e) {
         return Failure(e.Message);
@@ -110,12 +62,10 @@ int RunImageCommand(const QStringList &args)
 
 int RunDecodeCommand(const QStringList &args)
 {
-    QStringList positional;
-    QMap<QString, QString> options;
-    int rc = ExitOk;
-    if (!parse(args, {QStringLiteral("-o"), QStringLiteral("--base")}, 1, positional, options, rc))
-        return rc;
-    QFile in(positional[0]);
+    const auto line = ParseCommandLine(args, {Output, Base}, {Output}, 1);
+    if (!line)
+        return ExitUsage;
+    QFile in(line->positional[0]);
     if (!in.open(QIODevice::ReadOnly))
         return Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(in.fileName(), in.errorString()));
     // One byte more than an image, so a longer file is told apart without reading it whole.
@@ -127,14 +77,10 @@ int RunDecodeCommand(const QStringList &args)
 
     TModuleSettings settings;
     TUserNotes notes;
-    if (options.contains(QStringLiteral("--base"))) {
-        if (!readSettings(options.value(QStringLiteral("--base")), settings, notes))
-            return ExitFailed;
-    } else {
-        NewSettings(settings, notes);
-    }
+    if (!ReadBaseSettings(*line, settings, notes))
+        return ExitFailed;
     TEepromImage image;
     std::memcpy(image.data(), bytes.constData(), image.size());
     EepromToSettings(image, settings);
-    return writeSettings(options.value(QStringLiteral("-o")), settings, notes) ? ExitOk : ExitFailed;
+    return WriteSettings(line->option(Output), settings, notes) ? ExitOk : ExitFailed;
 }

@@ -4,11 +4,9 @@
 #include "LinkRules.h"
 #include "ModuleLink.h"
 #include "Udecl.h"
-#include "Uplik.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QMap>
 #include <QTextStream>
 
 #include <memory>
@@ -87,65 +85,42 @@ TLinkEnd waitForEnd(TModuleLink &link)
 
 int RunProgramCommand(const QStringList &args)
 {
-    QStringList plain;
-    QMap<QString, QString> options;
-    QString complaint;
-    if (!ParseArguments(args, {QStringLiteral("--port")}, plain, options, complaint))
-        return UsageError(complaint);
-    if (!options.contains(QStringLiteral("--port")) || plain.size() != 1)
-        return UsageError(QStringLiteral("program wymaga --port i jednego pliku ustawień"));
+    const QString port = QStringLiteral("--port");
+    const auto line = ParseCommandLine(args, {port}, {port}, 1);
+    if (!line)
+        return ExitUsage;
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
-    try {
-        ReadSettingsFile(plain.first(), settings, notes);
-    } catch (const SettingsFileError &e) {
-        return Failure(e.Message);
-    }
+    if (!ReadSettings(line->positional[0], settings, notes))
+        return ExitFailed;
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
     QStringList numbers;
     for (int u = 1; u <= 4; ++u)
         numbers << settings.UserNumber(u).text();
-    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(options.value(QStringLiteral("--port")), settings))
-        return 1;
-    return waitForEnd(link) == TLinkEnd::Programmed ? 0 : 1;
+    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line->option(port), settings))
+        return ExitFailed;
+    return waitForEnd(link) == TLinkEnd::Programmed ? ExitOk : ExitFailed;
 }
 
 int RunReadCommand(const QStringList &args)
 {
-    QStringList plain;
-    QMap<QString, QString> options;
-    QString complaint;
-    if (!ParseArguments(args, {QStringLiteral("--port"), QStringLiteral("--base"), QStringLiteral("-o")}, plain,
-                        options, complaint))
-        return UsageError(complaint);
-    if (!options.contains(QStringLiteral("--port")) || !options.contains(QStringLiteral("-o")) || !plain.isEmpty())
-        return UsageError(QStringLiteral("read wymaga --port i -o"));
-    const QString base = options.value(QStringLiteral("--base"));
+    const QString port = QStringLiteral("--port");
+    const QString output = QStringLiteral("-o");
+    const auto line = ParseCommandLine(args, {port, QStringLiteral("--base"), output}, {port, output}, 0);
+    if (!line)
+        return ExitUsage;
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
-    try {
-        if (base.isEmpty())
-            NewSettings(settings, notes);
-        else
-            ReadSettingsFile(base, settings, notes);
-    } catch (const SettingsFileError &e) {
-        return Failure(e.Message);
-    }
+    if (!ReadBaseSettings(*line, settings, notes))
+        return ExitFailed;
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
-    if (!link.StartReadBack(options.value(QStringLiteral("--port"))))
-        return 1;
-    if (waitForEnd(link) != TLinkEnd::ReadBack)
-        return 1;
-    try {
-        WriteSettingsFile(options.value(QStringLiteral("-o")), settings, notes);
-    } catch (const SettingsFileError &e) {
-        return Failure(e.Message);
-    }
-    return 0;
+    if (!link.StartReadBack(line->option(port)) || waitForEnd(link) != TLinkEnd::ReadBack)
+        return ExitFailed;
+    return WriteSettings(line->option(output), settings, notes) ? ExitOk : ExitFailed;
 }

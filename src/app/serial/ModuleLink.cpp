@@ -33,13 +33,7 @@ bool TModuleLink::StartProgramming(const QString &portName, const TModuleSetting
     if (!openPort(portName))
         return false;
     QString error;
-    if (!engine_.BeginProgramming(error)) {
-        port_.Close();
-        view_.SetLinkBusy(false);
-        view_.ShowLinkError(LinkText::CannotWritePort.arg(portName, error));
-        return false;
-    }
-    return true;
+    return commandSent(engine_.BeginProgramming(error), portName, error);
 }
 
 bool TModuleLink::StartReadBack(const QString &portName)
@@ -51,13 +45,18 @@ bool TModuleLink::StartReadBack(const QString &portName)
     if (!openPort(portName))
         return false;
     QString error;
-    if (!engine_.BeginReadBack(error)) {
-        port_.Close();
-        view_.SetLinkBusy(false);
-        view_.ShowLinkError(LinkText::CannotWritePort.arg(portName, error));
-        return false;
-    }
-    return true;
+    return commandSent(engine_.BeginReadBack(error), portName, error);
+}
+
+bool TModuleLink::commandSent(bool sent, const QString &portName, const QString &error)
+{
+    if (sent)
+        return true;
+    // The first command could not be written: nothing runs, the window is given back.
+    port_.Close();
+    view_.SetLinkBusy(false);
+    view_.ShowLinkError(LinkText::CannotWritePort.arg(portName, error));
+    return false;
 }
 
 bool TModuleLink::openPort(const QString &portName)

@@ -67,6 +67,8 @@ class TModuleLink : public QObject, private TLinkHost
     void SequenceEnded(TLinkEnd end) override;
 
     bool openPort(const QString &portName);
+    // Ends a start whose first command failed; returns whether it was sent.
+    bool commandSent(bool sent, const QString &portName, const QString &error);
     void deviceLost(const QString &reason);
 
     TLinkView &view_;
