@@ -314,10 +314,7 @@ void TGlownaF::FormCreate()
     RecordToForm();
     UserNotesToForm();
 
-    ChBFlags_0Click();
-    ChBFlags_2Click();
-    ChBFlags_1Click();
-    ChBFlags_3Click();
+    OutputOptionsClick();
 }
 
 void TGlownaF::Wyjscie1Click()

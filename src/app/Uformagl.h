@@ -78,6 +78,9 @@ class TGlownaF : public QMainWindow
     void ChBClipNotVerif4Click();
     void ChBClipNotVerif5Click();
     void ChBFlags_0Click();
+    // The output option boxes' handlers as if clicked, in the order every
+    // refill of the window runs them: 0, 2, 1, 3.
+    void OutputOptionsClick();
     void ChBFlags_1Click();
     void ChBFlags_2Click();
     void ChBFlags_3Click();

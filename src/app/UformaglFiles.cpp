@@ -43,9 +43,6 @@ void TGlownaF::Button2Click()
     ModuleSettings = loaded;
     RecordToForm();
     UserNotesToForm();
-    ChBFlags_0Click();
-    ChBFlags_2Click();
-    ChBFlags_1Click();
-    ChBFlags_3Click();
+    OutputOptionsClick();
     ChBFlags_4Click();
 }

@@ -139,3 +139,11 @@ void TGlownaF::ChBFlags_5Click()
         Control<TEdit>(QStringLiteral("EPINMOD"))->clear();
     enableAll(this, {"EPINMOD", "Label28"}, on);
 }
+
+void TGlownaF::OutputOptionsClick()
+{
+    ChBFlags_0Click();
+    ChBFlags_2Click();
+    ChBFlags_1Click();
+    ChBFlags_3Click();
+}

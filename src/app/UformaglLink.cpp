@@ -80,8 +80,5 @@ void TGlownaF::ShowReadBackSettings()
 {
     EepromToSettings();
     RecordToForm();
-    ChBFlags_0Click();
-    ChBFlags_2Click();
-    ChBFlags_1Click();
-    ChBFlags_3Click();
+    OutputOptionsClick();
 }
