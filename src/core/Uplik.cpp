@@ -33,6 +33,20 @@ QString cannotCreate(const QString &fullName, const QString &reason)
     return QStringLiteral("Cannot create file \"%1\". %2").arg(fullName, reason);
 }
 
+// The system's reason as a sentence: "Brak uprawnień."
+QString reasonSentence(int error, const QFileDevice &file)
+{
+    QString reason = error != 0 ? SystemErrorText(error) : file.errorString();
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    return reason + QLatin1Char('.');
+}
+
+QString cannotOpen(const QString &fullName, int error, const QFileDevice &file)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, reasonSentence(error, file));
+}
+
 // The reason a write failed: the system's error number when it left one,
 // else the file's own text.
 QString writeFailure(const QString &fullName, int error, const QFileDevice &file)
@@ -156,7 +170,7 @@ void WriteWholeFile(const QString &fileName, const QByteArray &bytes)
     // commit a cut file when its final flush writes only part (Qt 6.4).
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw SettingsFileError(cannotCreate(fullName, file.errorString()));
+        throw SettingsFileError(cannotCreate(fullName, reasonSentence(errno, file)));
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
@@ -178,11 +192,15 @@ void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserN
 {
     const QString fullName = QFileInfo(fileName).absoluteFilePath();
     QFile file(fileName);
+    errno = 0;
+    if (QFileInfo(fileName).isDir())
+        throw SettingsFileError(cannotOpen(fullName, EISDIR, file));
     if (!file.open(QIODevice::ReadOnly))
-        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+        throw SettingsFileError(cannotOpen(fullName, errno, file));
+    errno = 0;
     const QByteArray compressed = file.read(MaxCompressedRead);
     if (compressed.isEmpty() && file.error() != QFileDevice::NoError)
-        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+        throw SettingsFileError(cannotOpen(fullName, errno, file));
     TModuleSettings newSettings;
     TUserNotes newNotes;
     const QString error = DecompressSettings(compressed, newSettings, newNotes, file.atEnd());
