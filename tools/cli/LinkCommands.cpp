@@ -81,6 +81,13 @@ TLinkEnd waitForEnd(TModuleLink &link)
     return end;
 }
 
+QString BadChecksumReason(const QString &port, const QString &output)
+{
+    return QStringLiteral("dane odczytane z portu \"%1\" mają błędną sumę kontrolną i mogą być uszkodzone; "
+                          "plik \"%2\" nie został zapisany")
+        .arg(port, output);
+}
+
 } // namespace
 
 int RunProgramCommand(const QStringList &args)
@@ -120,7 +127,12 @@ int RunReadCommand(const QStringList &args)
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
-    if (!link.StartReadBack(line->option(port)) || waitForEnd(link) != TLinkEnd::ReadBack)
+    if (!link.StartReadBack(line->option(port)))
+        return ExitFailed;
+    const TLinkEnd end = waitForEnd(link);
+    if (end == TLinkEnd::BadChecksum)
+        return Failure(BadChecksumReason(line->option(port), line->option(output)));
+    if (end != TLinkEnd::ReadBack)
         return ExitFailed;
     return WriteSettings(line->option(output), settings, notes) ? ExitOk : ExitFailed;
 }
