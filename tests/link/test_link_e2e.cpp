@@ -363,6 +363,13 @@ class LinkEndToEnd : public QObject
         QVERIFY2(stderrText.contains(QStringLiteral("błędną sumę kontrolną")), qPrintable(stderrText));
         QVERIFY2(stderrText.contains(out), qPrintable(stderrText));
         QVERIFY(!QFile::exists(out));
+
+        // Taken on purpose, the same data is written.
+        read = cli({"read", "--port", sim.path(), "-o", out, "--accept-bad-checksum"});
+        QCOMPARE(read->exitCode(), 0);
+        TModuleSettings got{};
+        TUserNotes gotNotes{};
+        ReadSettingsFile(out, got, gotNotes);
     }
 
     void timerKeepsItsCountWhenEnabledAgain()
