@@ -41,6 +41,10 @@ const NumberOption NumberOptions[] = {
     {"chunk", "N", "odpowiedzi w blokach po N bajtów ...", 1 << 20},
     {"gap", "MS", "... z taką przerwą między blokami", 600000},
     {"garbage", "N", "N bajtów szumu (bez \"*\") przed każdą odpowiedzią", 1 << 20},
+    {"read-noise", "N",
+     "N bajtów szumu (bez \"*\") tylko przed strumieniem odczytu,\n"
+     "                       jak od modułu, który jeszcze nadawał, gdy przyszło \"*3*1\"",
+     1 << 20},
 };
 
 // Why the EEPROM file cannot serve, or an empty string. An existing file
@@ -203,8 +207,10 @@ SimCommandLine ParseSimOptions(const QStringList &args)
             o.chunk = int(v);
         else if (name == QLatin1String("gap"))
             o.gapMs = int(v);
-        else
+        else if (name == QLatin1String("garbage"))
             o.garbage = int(v);
+        else
+            o.readNoise = int(v);
     }
     for (const auto &[option, point] : {std::pair{&silentAt, &o.silentAt}, std::pair{&closeAt, &o.closeAt}}) {
         if (parser.isSet(*option) && !point->parse(value(option->names().first()))) {
