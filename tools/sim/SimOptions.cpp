@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "LineHold.h"
+
 #include <cstdlib>
 
 bool FaultPoint::parse(const std::string &text)
@@ -53,12 +55,18 @@ std::string ParseSimOptions(int argc, char **argv, SimOptions &o)
             o.splitEnd = true;
         else if (arg == "--garbage" && value(v))
             o.garbage = std::atoi(v.c_str());
+        else if (arg == "--second-reader")
+            o.secondReader = true;
         else if (arg == "--read-noise" && value(v))
             o.readNoise = std::atoi(v.c_str());
         else if (arg == "--end" && value(v)) {
             if (v != "direct" && v != "command")
                 return "bad --end: " + v;
             o.endViaCommand = v == "command";
+        } else if (arg == "--hold" && value(v)) {
+            if (v != "lockfile" && v != "flock")
+                return "bad --hold: " + v;
+            o.hold = v == "lockfile" ? LineHold::LockFile : LineHold::Flock;
         } else if (arg == "--once")
             o.once = true;
         else if (arg == "--stats")

@@ -1,6 +1,7 @@
 // tervala-sim: a stand-in for the Tervala module. Opens a pseudo-terminal,
 // prints the device path on its first line and answers the program's
 // commands; options inject the faults a real line shows.
+#include "LineHold.h"
 #include "ModuleSim.h"
 #include "SimOptions.h"
 
@@ -32,7 +33,12 @@ as the Tervala module does until SIGTERM or SIGINT.
   --garbage N        N bytes of noise (no "*") before every answer
   --read-noise N     N bytes of noise (no "*") before the read-back stream only,
                      as from a module still sending when "*3*1" came
+  --second-reader    another reader on the line: before every answer of a
+                     programming run noise comes in and it takes the bytes, so
+                     the program is woken for bytes that are gone
   --end direct|command  answer frame 27 with "OK*1" or ask for "*5*1"
+  --hold lockfile|flock  another program holds the line: a lock file with
+                     this process's number in the lock folder, or flock
   --once             faults, delays and noise in the first sequence only
   --stats            print the turnaround per frame on stderr at exit
 )";
@@ -75,7 +81,7 @@ int main(int argc, char **argv)
     const char *path = ptsname(master);
     // Our own handle on the device keeps the line up while the program
     // closes and reopens its port; it also puts the line in raw mode at once.
-    const int keeper = ::open(path, O_RDWR | O_NOCTTY);
+    const int keeper = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (keeper < 0) {
         std::perror("tervala-sim: open device");
         return 1;
@@ -85,12 +91,17 @@ int main(int argc, char **argv)
     cfmakeraw(&tio);
     tcsetattr(keeper, TCSANOW, &tio);
 
+    LineHold hold;
+    if (!hold.take(LineHold::Kind(options.hold), path, keeper))
+        return 1;
+
     std::signal(SIGTERM, requestStop);
     std::signal(SIGINT, requestStop);
     std::printf("%s\n", path);
     std::fflush(stdout);
 
     ModuleSim sim(master, options);
+    sim.setSecondReader(keeper);
     char buffer[4096];
     while (!stopRequested) {
         pollfd pfd{master, POLLIN, 0};
