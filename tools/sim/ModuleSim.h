@@ -43,7 +43,8 @@ class ModuleSim
     void writeAt(const std::string &bytes, Clock::time_point when);
     void closeLine();
     void loadEeprom();
-    void saveEeprom() const;
+    // False, after saying why on stderr, when the EEPROM file could not be replaced.
+    bool saveEeprom() const;
 
     int fd_;
     int readerFd_ = -1;
