@@ -36,6 +36,10 @@ inline const QString BadChecksumRefused =
 // %1: the serial port's own description of the failure.
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
+// A run stopped by the user (a signal to the command line).
+inline const QString ProgrammingInterrupted =
+    QStringLiteral("Przerwano: moduł mógł przyjąć tylko część ustawień. Zaprogramuj go ponownie.");
+inline const QString ReadBackInterrupted = QStringLiteral("Przerwano odczyt; plik nie został zapisany.");
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
 // A port that cannot be opened is reported with the serial port's own text
 // and the system's error number (%3), then which port and why.
