@@ -1,8 +1,8 @@
 #include "Desktop.h"
 
+#include "QtTranslations.h"
+
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 void SetUpApplication(QApplication &app)
 {
@@ -15,24 +15,7 @@ void SetUpApplication(QApplication &app)
 
 bool InstallTranslations(QApplication &app)
 {
-    // A build that carries its translations (no system folder to look in)
-    // has them in its resources; elsewhere the system's are used.
-    const QStringList folders = {QStringLiteral(":/translations/"),
-                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
-    bool baseFound = false;
-    for (const QString &name : {QStringLiteral("qtbase_pl"), QStringLiteral("qtserialport_pl")}) {
-        auto *translator = new QTranslator(&app);
-        bool loaded = false;
-        for (const QString &folder : folders)
-            if ((loaded = translator->load(name, folder)))
-                break;
-        if (loaded && QCoreApplication::installTranslator(translator)) {
-            baseFound = baseFound || name == QLatin1String("qtbase_pl");
-        } else {
-            delete translator;
-        }
-    }
-    return baseFound;
+    return InstallQtTranslations(app);
 }
 
 // The icons live in this static library; a program linking it must register
