@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """pelmor-cli and tervala-sim as a shell user meets them: "-" for stdin and
 stdout, targets that must never be replaced, permission bits kept, read -o
-checked before the module is asked and reported only once stored, and the
-simulator's checked options."""
+checked before the module is asked and reported only once stored, the
+simulator's checked options, and pelmor's --help and --version without a
+display."""
 import os
 import random
 import resource
@@ -13,7 +14,7 @@ import sys
 import tempfile
 import zlib
 
-CLI, SIM = sys.argv[1], sys.argv[2]
+CLI, SIM, PELMOR = sys.argv[1], sys.argv[2], sys.argv[3]
 failures = []
 
 
@@ -155,6 +156,15 @@ with tempfile.TemporaryDirectory() as tmp:
     for args in [("--help",), ("-h",), ("--version",)]:
         r = subprocess.run([SIM, *args], capture_output=True, timeout=10)
         check(r.returncode == 0 and r.stdout and r.stderr == b"", f"tervala-sim {args}")
+
+# pelmor answers --help and --version on stdout without any display.
+no_display = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+for args, needle in [(("--help",), "PLIK.ulmar"), (("-h",), "PLIK.ulmar"), (("--version",), "pelmor ")]:
+    r = subprocess.run([PELMOR, *args], capture_output=True, env=no_display, timeout=30)
+    check(r.returncode == 0 and needle in r.stdout.decode() and r.stderr == b"", f"pelmor {args}: {r.stderr!r}")
+r = subprocess.run([PELMOR, "--bogus"], capture_output=True, env=dict(no_display, QT_QPA_PLATFORM="offscreen"),
+                   timeout=30)
+check(r.returncode == 2 and b"pelmor: nieznana opcja: --bogus" in r.stderr, f"pelmor --bogus: {r.stderr!r}")
 
 print(f"{'OK' if not failures else 'FAILED'}: {len(failures)} failed checks")
 sys.exit(1 if failures else 0)
