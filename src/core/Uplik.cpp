@@ -126,7 +126,11 @@ QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settin
     return {};
 }
 
-QString WritableTargetProblem(const QString &fileName)
+namespace {
+
+// The checks of WritableTargetProblem; `probeFolder` also makes (and
+// removes) a file in the folder to learn whether it takes new files.
+QString targetProblem(const QString &fileName, bool probeFolder)
 {
     const QFileInfo info(fileName);
     const QString fullName = info.absoluteFilePath();
@@ -147,6 +151,8 @@ QString WritableTargetProblem(const QString &fileName)
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir())
         return cannotCreate(fullName, QStringLiteral("Nie ma folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
+    if (!probeFolder)
+        return {};
     QTemporaryFile probe(folder + QStringLiteral("/.pelmor-XXXXXX"));
     errno = 0;
     if (!probe.open())
@@ -156,10 +162,18 @@ QString WritableTargetProblem(const QString &fileName)
     return {};
 }
 
+}  // namespace
+
+QString WritableTargetProblem(const QString &fileName)
+{
+    return targetProblem(fileName, true);
+}
+
 void WriteWholeFile(const QString &fileName, const QByteArray &bytes)
 {
     const QString fullName = QFileInfo(fileName).absoluteFilePath();
-    const QString problem = WritableTargetProblem(fileName);
+    // The folder is not probed: the save itself finds out, with the reason.
+    const QString problem = targetProblem(fileName, false);
     if (!problem.isEmpty())
         throw SettingsFileError(problem);
     // Written beside the target and renamed over it only when complete, so a
