@@ -6,6 +6,9 @@
 # make package-check - lintian, desktop-file-validate, appstreamcli and an install test of that package
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
+# Debian's hardening for the packaged programs.
+PACKAGE_CXXFLAGS ?= -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fcf-protection
+PACKAGE_LDFLAGS ?= -Wl,-z,relro -Wl,-z,now
 
 .PHONY: run test build bench screenshots fuzz clean package package-check
 
@@ -44,7 +47,8 @@ screenshots:
 package:
 	scripts/deps.sh package
 	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DPELMOR_TESTS=OFF -DPELMOR_BENCH=OFF >/dev/null
+	  -DPELMOR_TESTS=OFF -DPELMOR_BENCH=OFF -DCMAKE_CXX_FLAGS="$(PACKAGE_CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(PACKAGE_LDFLAGS)" >/dev/null
 	cmake --build build/package -j $(JOBS)
 	cd build/package && cpack -G DEB
 

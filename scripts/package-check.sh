@@ -10,7 +10,7 @@ deb=$(ls "$build"/pelmor_*.deb | head -n1)
 echo "== $deb"
 
 echo "== lintian"
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 
 echo "== desktop-file-validate"
 desktop-file-validate packaging/pl.pelmor.Pelmor.desktop
@@ -43,10 +43,10 @@ done
 # The installed file type is known by its name.
 tmp=$(mktemp -d)
 /usr/bin/pelmor-cli new -o "$tmp/check.ulmar"
-mime=$(XDG_DATA_DIRS=/usr/share gio info -a standard::content-type "$tmp/check.ulmar" 2>/dev/null | awk '/content-type/ {print $2}' || true)
+mime=$(XDG_DATA_DIRS=/usr/share gio info -a standard::content-type "$tmp/check.ulmar" | awk '/content-type/ {print $2}')
 rm -rf "$tmp"
-if [ -n "$mime" ] && [ "$mime" != "application/x-tervala-ulmar" ]; then
-  echo "the .ulmar file type is $mime" >&2
+if [ "$mime" != "application/x-tervala-ulmar" ]; then
+  echo "the .ulmar file type is \"$mime\"" >&2
   exit 1
 fi
 echo "package-check: all checks passed"
