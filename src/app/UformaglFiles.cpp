@@ -10,39 +10,59 @@
 
 void TGlownaF::Button1Click()
 {
+    SaveSettingsAs();
+}
+
+bool TGlownaF::SaveSettingsAs()
+{
     // The file last opened is proposed; the name saved under is not remembered.
     SaveDialog1->FileName = OpenDialog1->FileName;
     if (!SaveDialog1->Execute())
-        return;
+        return false;
     FormToRecord();
     FormToUserNotes();
     try {
         SaveSettingsFile(ModuleSettings, SaveDialog1->FileName);
     } catch (const SettingsFileError &error) {
         ShowError(this, error.Message);
+        return false;
     } catch (const std::exception &error) {
         ShowError(this, QString::fromLocal8Bit(error.what()));
+        return false;
     }
+    SetModified(false);
+    return true;
 }
 
 void TGlownaF::Button2Click()
 {
+    if (!ConfirmDiscardEdits())
+        return;
     if (!OpenDialog1->Execute())
         return;
+    OpenSettingsFile(OpenDialog1->FileName);
+}
+
+bool TGlownaF::OpenSettingsFile(const QString &fileName)
+{
     // Nothing changes unless the whole file was read.
     TModuleSettings loaded = ModuleSettings;
     try {
-        LoadSettingsFile(OpenDialog1->FileName, loaded);
+        LoadSettingsFile(fileName, loaded);
     } catch (const SettingsFileError &error) {
         ShowError(this, error.Message);
-        return;
+        return false;
     } catch (const std::exception &error) {
         ShowError(this, QString::fromLocal8Bit(error.what()));
-        return;
+        return false;
     }
     ModuleSettings = loaded;
+    ++Refilling;
     RecordToForm();
     UserNotesToForm();
     OutputOptionsClick();
     ChBFlags_4Click();
+    --Refilling;
+    SetModified(false);
+    return true;
 }

@@ -14,6 +14,7 @@
 #include "UfconfigWorkWeRe.h"
 #include "Uformagl.h"
 #include "Uplik.h"
+#include "UserFolders.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -33,9 +34,14 @@ class TNoPorts : public TPortSource
 class WindowFixture
 {
   public:
+    WindowFixture() { IsolateUserFolders(); }
+
     // What the modal runner does with a dialog; by default it cancels.
     std::function<int(QDialog &)> answerDialog;
     QList<ShownMessage> messages;
+    // Questions asked, and the answers to give in order; "Nie" when none is left.
+    QList<ShownMessage> questions;
+    QList<QMessageBox::StandardButton> answers;
     QStringList openedUrls;
     QTemporaryDir dir;
     std::unique_ptr<TGlownaF> window;
@@ -46,9 +52,15 @@ class WindowFixture
         std::memset(&UserNotes, 0, sizeof UserNotes);
         messages.clear();
         openedUrls.clear();
+        questions.clear();
+        answers.clear();
         answerDialog = nullptr;
         SetPortSourceOverride(&ports_);
         SetMessageResponder([this](const ShownMessage &m) { messages << m; });
+        SetQuestionResponder([this](const ShownMessage &m) {
+            questions << m;
+            return answers.isEmpty() ? QMessageBox::No : answers.takeFirst();
+        });
         SetModalRunner(
             [this](QDialog &d) { return answerDialog ? answerDialog(d) : int(QDialog::Rejected); });
         SetUrlOpener([this](const QString &link) {
@@ -78,9 +90,13 @@ class WindowFixture
         TFileDialog::SetResponder(nullptr);
         SetUrlOpener(nullptr);
         SetModalRunner(nullptr);
+        SetQuestionResponder(nullptr);
         SetMessageResponder(nullptr);
         SetPortSourceOverride(nullptr);
     }
+
+    // The next file dialog is answered with this name.
+    void answerFile(const QString &name) { fileAnswer_ = name; }
 
     // "Odczytaj ..." with a file holding these records.
     void openRecord(const TModuleSettings &settings, const TUserNotes &notes)

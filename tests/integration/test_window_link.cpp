@@ -118,6 +118,10 @@ class WindowLink : public QObject
     void init()
     {
         f.start();
+        // These runs are the bare exchanges, line for line: no backup before
+        // programming and no check after it.
+        f.window->Sprawdzaj1->setChecked(false);
+        f.window->KopiaModulu1->setChecked(false);
         f.window->show();
         f.control<TEdit>("Enruser1")->setText(QStringLiteral("+48600100200"));
     }

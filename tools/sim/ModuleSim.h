@@ -36,6 +36,8 @@ class ModuleSim
     void writeAt(const std::string &bytes, Clock::time_point when);
     void closeLine();
     void loadEeprom();
+    // Bytes that keep their value whatever is written, as a worn cell does.
+    void applyStuckBytes();
     void saveEeprom() const;
 
     int fd_;

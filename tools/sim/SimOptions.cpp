@@ -20,6 +20,29 @@ bool FaultPoint::parse(const std::string &text)
     return true;
 }
 
+namespace
+{
+
+// BYTE=VALUE, each decimal or 0x hexadecimal; BYTE an image offset.
+bool parseStuck(const std::string &text, SimOptions &o)
+{
+    const auto eq = text.find('=');
+    if (eq == std::string::npos)
+        return false;
+    char *end = nullptr;
+    const std::string byteText = text.substr(0, eq), valueText = text.substr(eq + 1);
+    const long byte = std::strtol(byteText.c_str(), &end, 0);
+    if (byteText.empty() || *end != '\0' || byte < 0 || byte >= 2048)
+        return false;
+    const long value = std::strtol(valueText.c_str(), &end, 0);
+    if (valueText.empty() || *end != '\0' || value < 0 || value > 255)
+        return false;
+    o.stuck[int(byte)] = int(value);
+    return true;
+}
+
+} // namespace
+
 std::string ParseSimOptions(int argc, char **argv, SimOptions &o)
 {
     for (int i = 1; i < argc; ++i) {
@@ -61,6 +84,10 @@ std::string ParseSimOptions(int argc, char **argv, SimOptions &o)
             o.once = true;
         else if (arg == "--stats")
             o.stats = true;
+        else if (arg == "--stuck" && value(v)) {
+            if (!parseStuck(v, o))
+                return "bad --stuck: " + v;
+        }
         else
             return "unknown or incomplete option: " + arg;
     }

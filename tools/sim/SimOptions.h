@@ -1,6 +1,7 @@
 // Command-line options of the module simulator.
 #pragma once
 
+#include <map>
 #include <string>
 
 // A point of the module's exchange at which a fault strikes.
@@ -25,6 +26,7 @@ struct SimOptions {
     bool endViaCommand = false; // frame 27 answered without "OK*1": "*5*1" is needed
     bool once = false;          // faults in the first sequence only
     bool stats = false;         // turnaround per frame on stderr at exit
+    std::map<int, int> stuck;   // image byte -> the value it keeps whatever is written
 };
 
 // Returns an empty string on success, else the complaint.

@@ -33,6 +33,7 @@ as the Tervala module does until SIGTERM or SIGINT.
   --end direct|command  answer frame 27 with "OK*1" or ask for "*5*1"
   --once             faults, delays and noise in the first sequence only
   --stats            print the turnaround per frame on stderr at exit
+  --stuck BYTE=VALUE that image byte keeps VALUE whatever is written (repeatable)
 )";
 
 volatile std::sig_atomic_t stopRequested = 0;

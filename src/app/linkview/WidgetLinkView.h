@@ -31,6 +31,8 @@ class TWidgetLinkView : public TLinkView
     void SetLinkBusy(bool busy) override;
     void ShowLinkError(const QString &text) override;
     void ShowReceivedImage() override;
+    // "Tak" / "Nie", "Nie" by default.
+    bool ProgramWithoutBackup(const QString &question) override;
 
   private:
     QPointer<QListWidget> list_;

@@ -30,8 +30,9 @@ bool TLinkEngine::BeginProgramming(QString &error)
     return true;
 }
 
-bool TLinkEngine::BeginReadBack(QString &error)
+bool TLinkEngine::BeginReadBack(QString &error, TEepromImage *into)
 {
+    readInto_ = into;
     // Leftovers of an interrupted exchange must not become the start of this stream.
     ReceivedBytes.clear();
     splitter_.ClearBuffer();
@@ -144,18 +145,21 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
         return;
     RebuildImageFromReceived();
     ReadStage = 0;
-    host_.ImageReceived();
-    host_.LogLine(LinkText::ReadBackDone);
+    if (!readInto_) {
+        host_.ImageReceived();
+        host_.LogLine(LinkText::ReadBackDone);
+    }
     host_.SetTimerEnabled(false);
     host_.SequenceEnded(TLinkEnd::ReadBack);
 }
 
 void TLinkEngine::RebuildImageFromReceived()
 {
-    image_.fill(0);
+    TEepromImage &image = readInto_ ? *readInto_ : image_;
+    image.fill(0);
     const int count = qMin<int>(LinkFrames::ReadBackImageBytes, int(ReceivedBytes.size()) - 1);
     for (int i = 1; i <= count; ++i)
-        image_[i - 1] = std::uint8_t(ReceivedBytes.at(i));
+        image[i - 1] = std::uint8_t(ReceivedBytes.at(i));
     ReceivedBytes.clear();
 }
 

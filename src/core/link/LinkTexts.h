@@ -28,6 +28,17 @@ inline const QString NoAnswer = QStringLiteral("Brak odpowiedzi z modułu.");
 // %1: the serial port's own description of the failure.
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
+// Checking the module after programming and keeping its settings before.
+inline const QString VerifyStarted = QStringLiteral("Sprawdzanie ustawień w module...");
+inline const QString VerifyOk = QStringLiteral("Ustawienia w module zgodne z zaprogramowanymi.");
+inline const QString VerifyMismatch = QStringLiteral("Niezgodne ustawienia w module: ");
+inline const QString NotAccepted = QStringLiteral("Moduł nie przyjął wszystkich ustawień. Zaprogramuj go ponownie.");
+// %1: the backup file.
+inline const QString BackupSaved = QStringLiteral("Kopia ustawień modułu: %1");
+inline const QString BackupReadFailed =
+    QStringLiteral("Nie udało się odczytać ustawień modułu do kopii. Programować bez kopii?");
+inline const QString BackupSaveFailed =
+    QStringLiteral("Nie udało się zapisać kopii ustawień modułu. Programować bez kopii?");
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
 // A port that cannot be opened is reported with the serial port's own text
 // and the system's error number (%3), then which port and why.
