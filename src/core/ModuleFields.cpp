@@ -36,7 +36,8 @@ QList<TModuleField> buildTable()
 
     // "Podstawowe"
     t.append({QStringLiteral("Pin karty"), EepromLayout::SimPin, 7, 0xFF});
-    t.append({QStringLiteral("nr centrum sms"), EepromLayout::SmsCentreNumber, EepromLayout::NumberSlotSize, 0xFF});
+    t.append({QStringLiteral("nr centrum sms"), EepromLayout::SmsCentreNumber, EepromLayout::NumberSlotSize,
+              0xFF});
     byte(QStringLiteral("Oczekianie na potwiedzenie"), 15);
     // Both copies of the attempts go out; the module is read from the second.
     t.append({QStringLiteral("ilość prób wysłania sms-a"), 16, 2, 0xFF});
@@ -46,8 +47,12 @@ QList<TModuleField> buildTable()
     t.append({QStringLiteral("Kod dostępu przez SMS"), 35, 4, 0xFF});
     byte(QStringLiteral("Dzwoń przez"), 12);
     byte(QStringLiteral("Odrzuć po"), 13);
-    static const char *const clip[] = {"Załącz Wy 1",        "Załącz Wy 2",        "Wyłącz Wy 1",
-                                       "Wyłącz Wy 2",        "Zmień stan na Wy 1", "Zmień stan na Wy 2",
+    static const char *const clip[] = {"Załącz Wy 1",
+                                       "Załącz Wy 2",
+                                       "Wyłącz Wy 1",
+                                       "Wyłącz Wy 2",
+                                       "Zmień stan na Wy 1",
+                                       "Zmień stan na Wy 2",
                                        "Odeślij raport do użytkownika 1"};
     for (int k = 0; k < 7; ++k)
         bit(QStringLiteral("Clip od użytkownika: ") + QString::fromUtf8(clip[k]), 39, k);
@@ -65,8 +70,8 @@ QList<TModuleField> buildTable()
     // "numery telefonów"
     for (int u = 1; u <= 4; ++u)
         t.append({QStringLiteral("Numer użytkownika %1").arg(u),
-                  EepromLayout::UserNumber1 + EepromLayout::NumberSlotSize * (u - 1), EepromLayout::NumberSlotSize,
-                  0xFF});
+                  EepromLayout::UserNumber1 + EepromLayout::NumberSlotSize * (u - 1),
+                  EepromLayout::NumberSlotSize, 0xFF});
 
     // "Wejścia"
     for (int n = 1; n <= 8; ++n) {
@@ -76,8 +81,8 @@ QList<TModuleField> buildTable()
             const int pair = (r == 1 ? 40 : 56) + 2 * n;
             byte(QStringLiteral("Reakcja wyjść: ") + inputReaction(n, r), pair + 1);
             byte(QStringLiteral("Powiadomienie: ") + inputReaction(n, r), pair);
-            t.append({QStringLiteral("Treść SMS: ") + inputReaction(n, r),
-                      (r == 1 ? 144 : 432) + 36 * n, EepromLayout::TextSlotSize, 0xFF});
+            t.append({QStringLiteral("Treść SMS: ") + inputReaction(n, r), (r == 1 ? 144 : 432) + 36 * n,
+                      EepromLayout::TextSlotSize, 0xFF});
         }
     }
 

@@ -14,9 +14,9 @@
 
 struct TModuleField {
     QString Caption;
-    int Offset;          // first image byte
-    int Size;            // image bytes
-    std::uint8_t Mask;   // bits of a one-byte field that belong to it; 0xFF for whole bytes
+    int Offset;        // first image byte
+    int Size;          // image bytes
+    std::uint8_t Mask; // bits of a one-byte field that belong to it; 0xFF for whole bytes
 };
 
 // Every field the image carries, in the order of the window's pages. The
