@@ -91,9 +91,25 @@ int RunProgramCommand(const CommandLine &line)
     QStringList numbers;
     for (int u = 1; u <= 4; ++u)
         numbers << settings.UserNumber(u).text();
-    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line.option(port), settings))
+    TProgrammingOptions options;
+    options.Verify = !line.has(QStringLiteral("no-verify"));
+    options.BackupFile = line.option(QStringLiteral("backup"));
+    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line.option(port), settings, options))
         return ExitFailed;
-    return waitForEnd(link) == TLinkEnd::Programmed ? ExitOk : ExitFailed;
+    switch (waitForEnd(link)) {
+    case TLinkEnd::Programmed:
+        return ExitOk;
+    case TLinkEnd::NotVerified:
+        for (const QString &field : link.DifferingFields())
+            PrintError(QStringLiteral("niezgodne pole: %1").arg(field));
+        return ExitFailed;
+    case TLinkEnd::BackupFailed:
+        return Failure(QStringLiteral("nie udało się zachować ustawień modułu w \"%1\" - nic nie zostało "
+                                      "zaprogramowane")
+                           .arg(options.BackupFile));
+    default:
+        return ExitFailed;
+    }
 }
 
 int RunReadCommand(const CommandLine &line)
