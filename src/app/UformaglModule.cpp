@@ -37,8 +37,11 @@ void TGlownaF::OtworzKopie1Click()
     // it keeps proposing the file it had.
     const QString before = OpenDialog1->FileName;
     QDir().mkpath(ModuleBackupFolder());
-    OpenDialog1->FileName = QDir(ModuleBackupFolder()).filePath(QString());
-    if (!OpenDialog1->Execute()) {
+    OpenDialog1->FileName.clear();
+    OpenDialog1->Directory = ModuleBackupFolder();
+    const bool chosen = OpenDialog1->Execute();
+    OpenDialog1->Directory.clear();
+    if (!chosen) {
         OpenDialog1->FileName = before;
         return;
     }

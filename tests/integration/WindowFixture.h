@@ -42,6 +42,9 @@ class WindowFixture
     // Questions asked, and the answers to give in order; "Nie" when none is left.
     QList<ShownMessage> questions;
     QList<QMessageBox::StandardButton> answers;
+    // The name each file dialog proposed when it was shown.
+    QStringList proposedFiles;
+    QStringList proposedFolders;
     QStringList openedUrls;
     QTemporaryDir dir;
     std::unique_ptr<TGlownaF> window;
@@ -67,7 +70,11 @@ class WindowFixture
             openedUrls << link;
             return true;
         });
+        proposedFiles.clear();
+        proposedFolders.clear();
         TFileDialog::SetResponder([this](TFileDialog &d) {
+            proposedFiles << d.FileName;
+            proposedFolders << d.Directory;
             if (fileAnswer_.isEmpty())
                 return false;
             d.FileName = fileAnswer_;

@@ -63,7 +63,8 @@ void TModuleLink::backupRead(TLinkEnd end)
 {
     if (end == TLinkEnd::Failed) {
         // The line is gone: there is nothing to program through.
-        finish(TLinkEnd::Failed);
+        port_.Close();
+        finish(TLinkEnd::BackupFailed);
         return;
     }
     if (end != TLinkEnd::ReadBack) {
