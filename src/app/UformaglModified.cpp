@@ -56,8 +56,9 @@ bool TGlownaF::ConfirmDiscardEdits()
 {
     if (!EditsModified)
         return true;
-    switch (AskQuestion(this, DiscardQuestion, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Yes, QMessageBox::Cancel)) {
+    switch (AskQuestion(this, QStringLiteral("Uwaga"), DiscardQuestion,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+                        QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return SaveSettingsAs();
     case QMessageBox::No:

@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 namespace {
@@ -31,6 +32,41 @@ void SetMessageResponder(MessageResponder r)
     responder() = std::move(r);
 }
 
+void SetQuestionResponder(QuestionResponder r)
+{
+    questionResponder() = std::move(r);
+}
+
+QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton,
+                                        QMessageBox::StandardButton escapeButton)
+{
+    if (escapeButton == QMessageBox::NoButton)
+        escapeButton = defaultButton;
+    const ShownMessage question{QMessageBox::Question, title, text, buttons, defaultButton};
+    if (questionResponder())
+        return questionResponder()(question);
+    if (responder()) {
+        responder()(question);
+        return escapeButton;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    // The program speaks Polish whatever translations Qt finds.
+    if (QAbstractButton *yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("Tak"));
+    if (QAbstractButton *no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("Nie"));
+    if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Anuluj"));
+    box.setDefaultButton(defaultButton);
+    // Closing the box (Esc, the title bar) is taken as the safe answer.
+    box.setEscapeButton(box.button(escapeButton));
+    box.exec();
+    const auto pressed = box.standardButton(box.clickedButton());
+    return pressed == QMessageBox::NoButton ? escapeButton : pressed;
+}
+
 void ShowWarning(QWidget *parent, const QString &title, const QString &text)
 {
     show(parent, QMessageBox::Warning, title, text);
@@ -39,30 +75,4 @@ void ShowWarning(QWidget *parent, const QString &title, const QString &text)
 void ShowError(QWidget *parent, const QString &text)
 {
     show(parent, QMessageBox::Critical, QApplication::applicationName(), text);
-}
-
-void SetQuestionResponder(QuestionResponder r)
-{
-    questionResponder() = std::move(r);
-}
-
-QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton,
-                                        QMessageBox::StandardButton escapeButton)
-{
-    const ShownMessage message{QMessageBox::Question, QApplication::applicationName(), text};
-    if (questionResponder())
-        return questionResponder()(message);
-    if (responder()) {
-        responder()(message);
-        return escapeButton;
-    }
-    QMessageBox box(QMessageBox::Question, message.title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    box.setEscapeButton(escapeButton);
-    const int result = box.exec();
-    // Closing the box by its frame counts as the escape button.
-    if (!(buttons & QMessageBox::StandardButton(result)))
-        return escapeButton;
-    return QMessageBox::StandardButton(result);
 }

@@ -1,6 +1,7 @@
 #include "WidgetLinkView.h"
 
 #include "LinkRules.h"
+#include "LinkTexts.h"
 #include "MessageBoxes.h"
 
 #include <QApplication>
@@ -62,6 +63,12 @@ void TWidgetLinkView::ShowLinkError(const QString &text)
     ShowError(parent_.data(), text);
 }
 
+bool TWidgetLinkView::AcceptBadChecksum()
+{
+    return AskQuestion(parent_.data(), QStringLiteral("Uwaga"), LinkText::BadChecksumQuestion,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TWidgetLinkView::ShowReceivedImage()
 {
     if (OnImageReceived)
@@ -73,8 +80,8 @@ bool TWidgetLinkView::ProgramWithoutBackup(const QString &question)
     // The user answers with the ordinary cursor, not the run's hourglass.
     if (cursorSet_)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool yes = AskQuestion(parent_.data(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    const bool yes = AskQuestion(parent_.data(), QStringLiteral("Uwaga"), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     if (cursorSet_)
         QApplication::restoreOverrideCursor();
     return yes;

@@ -108,17 +108,20 @@ void TModuleLink::startVerify()
 
 void TModuleLink::verifyRead(TLinkEnd end)
 {
-    if (end == TLinkEnd::ReadBack) {
+    // A stream whose checksum is wrong never counts as a match, but what it
+    // holds still tells which fields the module got wrong.
+    if (end == TLinkEnd::ReadBack || end == TLinkEnd::BadChecksum) {
         // Decoded over what was sent, so that only what the image carries can differ.
         TModuleSettings held = programmed_;
         EepromToSettings(spare_, held);
         differing_ = ::DifferingFields(programmed_, held);
-        if (differing_.isEmpty()) {
+        if (differing_.isEmpty() && end == TLinkEnd::ReadBack) {
             LogLine(LinkText::VerifyOk);
             finish(TLinkEnd::Programmed);
             return;
         }
-        LogLine(LinkText::VerifyMismatch + FieldListText(differing_));
+        if (!differing_.isEmpty())
+            LogLine(LinkText::VerifyMismatch + FieldListText(differing_));
     }
     if (end == TLinkEnd::Failed)
         port_.Close();
@@ -205,6 +208,11 @@ int TModuleLink::LogLine(const QString &text)
 void TModuleLink::RewriteLine(int index, const QString &text)
 {
     view_.SetLogLine(index, text);
+}
+
+bool TModuleLink::AcceptBadChecksum(std::uint8_t, std::uint8_t)
+{
+    return view_.AcceptBadChecksum();
 }
 
 void TModuleLink::ImageReceived()

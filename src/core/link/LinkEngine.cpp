@@ -143,23 +143,56 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
     const qsizetype from = qMax<qsizetype>(LinkFrames::ReadBackMinimum, before - 1);
     if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0)
         return;
-    RebuildImageFromReceived();
+    const TEepromImage received = ReceivedImage();
+    ReceivedBytes.clear();
     ReadStage = 0;
-    if (!readInto_) {
+    // Off before anything is asked: a question may keep the user a while.
+    host_.SetTimerEnabled(false);
+    // Noise on the line shifts the stream and every byte after it; the
+    // checksum of the first block is what tells such a stream apart.
+    if (!EepromChecksumMatches(received)) {
+        const auto hex = [](std::uint8_t v) {
+            return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+        };
+        const std::uint8_t stored = received[EepromLayout::Checksum];
+        const std::uint8_t computed = EepromChecksum(received);
+        host_.LogLine(LinkText::BadChecksum.arg(hex(stored), hex(computed)));
+        // A read for the link's own use is never taken on trust; what came
+        // is handed over all the same, to say what differs.
+        if (readInto_) {
+            *readInto_ = received;
+            host_.SequenceEnded(TLinkEnd::BadChecksum);
+            return;
+        }
+        if (!host_.AcceptBadChecksum(stored, computed)) {
+            host_.LogLine(LinkText::BadChecksumRefused);
+            host_.SequenceEnded(TLinkEnd::BadChecksum);
+            return;
+        }
+    }
+    if (readInto_) {
+        *readInto_ = received;
+    } else {
+        image_ = received;
         host_.ImageReceived();
         host_.LogLine(LinkText::ReadBackDone);
     }
-    host_.SetTimerEnabled(false);
     host_.SequenceEnded(TLinkEnd::ReadBack);
+}
+
+TEepromImage TLinkEngine::ReceivedImage() const
+{
+    TEepromImage image{};
+    const int count = qMin<int>(LinkFrames::ReadBackImageBytes, int(ReceivedBytes.size()) - 1);
+    for (int i = 1; i <= count; ++i)
+        image[i - 1] = std::uint8_t(ReceivedBytes.at(i));
+    return image;
 }
 
 void TLinkEngine::RebuildImageFromReceived()
 {
     TEepromImage &image = readInto_ ? *readInto_ : image_;
-    image.fill(0);
-    const int count = qMin<int>(LinkFrames::ReadBackImageBytes, int(ReceivedBytes.size()) - 1);
-    for (int i = 1; i <= count; ++i)
-        image[i - 1] = std::uint8_t(ReceivedBytes.at(i));
+    image = ReceivedImage();
     ReceivedBytes.clear();
 }
 

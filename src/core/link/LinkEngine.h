@@ -10,11 +10,12 @@
 #include <QString>
 
 enum class TLinkEnd {
-    Programmed, // "Programowanie zakończone pomyślnie."
-    ReadBack,   // image received and decoded
-    TimedOut,   // "Brak odpowiedzi z modułu."
-    Failed,     // write failed or the device went away
-    NotVerified, // programmed, but the module did not show the settings back
+    Programmed,   // "Programowanie zakończone pomyślnie."
+    ReadBack,     // image received and decoded
+    TimedOut,     // "Brak odpowiedzi z modułu."
+    Failed,       // write failed or the device went away
+    BadChecksum,  // image received, its checksum wrong, and not accepted: nothing decoded
+    NotVerified,  // programmed, but the module did not show the settings back
     BackupFailed, // the module's settings could not be kept: nothing programmed
 };
 
@@ -29,6 +30,10 @@ class TLinkHost
     // TrimLog, then the line at the bottom of the list; returns its index.
     virtual int LogLine(const QString &text) = 0;
     virtual void RewriteLine(int index, const QString &text) = 0;
+    // A read-back's image failed its checksum: whether to load it all the
+    // same. The timer is off when this is asked; a host that cannot ask
+    // refuses.
+    virtual bool AcceptBadChecksum(std::uint8_t /*stored*/, std::uint8_t /*computed*/) { return false; }
     // A read-back filled the image: decode it and show the settings.
     virtual void ImageReceived() = 0;
     // A sequence is over: buttons and cursor back; after Failed the port is
@@ -65,7 +70,11 @@ class TLinkEngine
     bool Busy() const { return ProgramStage != 0 || ReadStage != 0; }
 
     void StoreReceivedByte(std::uint8_t Value) { ReceivedBytes.append(char(Value)); }
+    // Fills the image from ReceivedBytes (lead byte skipped, 1700 bytes, the
+    // rest zero) and empties the list.
     void RebuildImageFromReceived();
+    // The image RebuildImageFromReceived would make, without touching either.
+    TEepromImage ReceivedImage() const;
     // Builds and writes one frame, advances Offset and enables the timer.
     bool SendDataFrame(int &Offset, int Len);
 
