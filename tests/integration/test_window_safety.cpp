@@ -193,6 +193,8 @@ class WindowSafety : public QObject
         QTest::addColumn<QString>("line");
         QTest::newRow("one text") << QStringList{"--stuck", "180=65"}
                                   << "Niezgodne ustawienia w module: Treść SMS: wejście 1, reakcja 1";
+        QTest::newRow("a byte under the checksum") << QStringList{"--stuck", "13=9"}
+                                                   << "Niezgodne ustawienia w module: Odrzuć po";
         QTest::newRow("two fields") << QStringList{"--stuck", "1190=7", "--stuck", "120=0"}
                                     << "Niezgodne ustawienia w module: czas uzbrajania, Numer użytkownika 1";
         QTest::newRow("five fields")
