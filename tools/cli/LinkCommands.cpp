@@ -2,6 +2,7 @@
 
 #include "CliCommon.h"
 #include "LinkRules.h"
+#include "LinkTexts.h"
 #include "ModuleLink.h"
 #include "Udecl.h"
 
@@ -21,25 +22,47 @@ QTextStream &out()
     return stream;
 }
 
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
 // The message list on the console: every line and every rewrite of the
-// progress line is printed as it comes.
+// progress line is printed as it comes, on stdout, or on stderr when stdout
+// carries the file read. A line held back (the read-back's success) waits
+// until the settings are safely stored.
 class ConsoleView : public TLinkView
 {
   public:
-    ConsoleView(const TEepromImage &image, TModuleSettings &target) : image_(image), target_(target) {}
+    ConsoleView(const TEepromImage &image, TModuleSettings &target, bool linesToStderr = false,
+                const QString &heldLine = {})
+        : image_(image), target_(target), stream_(linesToStderr ? err() : out()), heldLine_(heldLine)
+    {
+    }
 
     void TrimLog() override { ::TrimLog(lines_); }
     int AddLogLine(const QString &text) override
     {
         lines_ << text;
-        out() << text << Qt::endl;
+        if (heldLine_.isEmpty() || text != heldLine_)
+            stream_ << text << Qt::endl;
+        else
+            held_ = true;
         return int(lines_.size()) - 1;
     }
     void SetLogLine(int index, const QString &text) override
     {
         if (index >= 0 && index < lines_.size())
             lines_[index] = text;
-        out() << text << Qt::endl;
+        stream_ << text << Qt::endl;
+    }
+    // Prints the held line, if it came.
+    void ReleaseHeldLine()
+    {
+        if (held_)
+            stream_ << heldLine_ << Qt::endl;
+        held_ = false;
     }
     void SetLinkBusy(bool) override {}
     void ShowLinkError(const QString &text) override { PrintError(text); }
@@ -52,6 +75,9 @@ class ConsoleView : public TLinkView
     QStringList lines_;
     const TEepromImage &image_;
     TModuleSettings &target_;
+    QTextStream &stream_;
+    QString heldLine_;
+    bool held_ = false;
 };
 
 // The commands may run before anyone made an application object.
@@ -129,10 +155,13 @@ int RunReadCommand(const CommandLine &line)
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!ReadBaseSettings(line, settings, notes))
+    const QString target = line.option(output);
+    // Everything that could stop the file being written is found out before
+    // the module is asked for anything.
+    if (!ReadBaseSettings(line, settings, notes) || !CheckOutput(target))
         return ExitFailed;
     TEepromImage image{};
-    ConsoleView view(image, settings);
+    ConsoleView view(image, settings, IsStandardStream(target), LinkText::ReadBackDone);
     TModuleLink link(view, image);
     view.acceptBadChecksum = line.has(QStringLiteral("accept-bad-checksum"));
     if (!link.StartReadBack(line.option(port)))
@@ -142,5 +171,8 @@ int RunReadCommand(const CommandLine &line)
         return Failure(BadChecksumReason(line.option(port), line.option(output)));
     if (end != TLinkEnd::ReadBack)
         return ExitFailed;
-    return WriteSettings(line.option(output), settings, notes) ? ExitOk : ExitFailed;
+    if (!WriteSettings(target, settings, notes))
+        return ExitFailed;
+    view.ReleaseHeldLine();
+    return ExitOk;
 }

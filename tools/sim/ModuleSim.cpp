@@ -1,8 +1,13 @@
 #include "ModuleSim.h"
 
+#include "SystemErrors.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <random>
 #include <thread>
@@ -59,12 +64,37 @@ void ModuleSim::applyStuckBytes()
         eeprom_[std::size_t(offset)] = std::uint8_t(value);
 }
 
-void ModuleSim::saveEeprom() const
+bool ModuleSim::saveEeprom() const
 {
     if (options_.eepromFile.empty())
-        return;
-    std::ofstream out(options_.eepromFile, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(eeprom_.data()), EepromSize);
+        return true;
+    // Written beside the file and renamed over it, so a failed store leaves
+    // the module's previous content as it was.
+    std::string temp = options_.eepromFile + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    bool ok = fd >= 0;
+    const char *data = reinterpret_cast<const char *>(eeprom_.data());
+    std::size_t done = 0;
+    while (ok && done < std::size_t(EepromSize)) {
+        const ssize_t n = ::write(fd, data + done, EepromSize - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += std::size_t(n);
+    }
+    const int error = ok ? 0 : errno;
+    ok = ok && ::fsync(fd) == 0;
+    if (fd >= 0 && ::close(fd) != 0)
+        ok = false;
+    ok = ok && ::rename(temp.c_str(), options_.eepromFile.c_str()) == 0;
+    if (!ok) {
+        std::fprintf(stderr, "tervala-sim: nie można zapisać pliku EEPROM \"%s\": %s\n", options_.eepromFile.c_str(),
+                     SystemErrorText(error ? error : errno).toLocal8Bit().constData());
+        if (fd >= 0)
+            ::unlink(temp.c_str());
+    }
+    return ok;
 }
 
 ModuleSim::Clock::duration bytesTime(long baud, std::size_t count)
@@ -163,8 +193,9 @@ bool ModuleSim::handleCommand(const std::string &command)
     } else if (tail == "*5") {
         if (strikes(FaultPoint::End, 0))
             return false;
-        saveEeprom();
-        answer("OK*1");
+        // A programming the module could not store is never confirmed.
+        if (saveEeprom())
+            answer("OK*1");
     }
     // Anything else is noise the module does not answer.
     return true;
@@ -174,7 +205,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
 {
     const int number = frame_;
     if (frame.compare(0, 2, "*0") != 0 || frame.compare(frame.size() - 2, 2, "*1") != 0) {
-        std::fprintf(stderr, "tervala-sim: malformed frame %d\n", number);
+        std::fprintf(stderr, "tervala-sim: zniekształcona ramka %d\n", number);
         mode_ = Mode::Command;
         return true;
     }
@@ -194,8 +225,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
     mode_ = Mode::Command;
     if (options_.endViaCommand) {
         answer(options_.bareAck && faulty() ? "*1" : "D*1");
-    } else {
-        saveEeprom();
+    } else if (saveEeprom()) {
         answer("OK*1");
     }
     return true;

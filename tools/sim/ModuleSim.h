@@ -41,7 +41,8 @@ class ModuleSim
     void loadEeprom();
     // Bytes that keep their value whatever is written, as a worn cell does.
     void applyStuckBytes();
-    void saveEeprom() const;
+    // False, after saying why on stderr, when the EEPROM file could not be replaced.
+    bool saveEeprom() const;
 
     int fd_;
     SimOptions options_;

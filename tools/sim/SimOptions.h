@@ -1,6 +1,9 @@
 // Command-line options of the module simulator.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <map>
 #include <string>
 
@@ -30,5 +33,18 @@ struct SimOptions {
     std::map<int, int> stuck;   // image byte -> the value it keeps whatever is written
 };
 
-// Returns an empty string on success, else the complaint.
-std::string ParseSimOptions(int argc, char **argv, SimOptions &options);
+// What the command line asked for: a run with these options, the help or
+// the version, or nothing because of `error` (wrong usage, exit 2).
+struct SimCommandLine {
+    SimOptions options;
+    bool help = false;
+    bool version = false;
+    QString error;
+};
+
+// `args` without the program's name. Every value is checked: numbers within
+// their range, fault points well formed, the EEPROM file readable and
+// writable (or, when it does not exist yet, creatable).
+SimCommandLine ParseSimOptions(const QStringList &args);
+QString SimHelp();
+QString SimUsage();
