@@ -1,5 +1,5 @@
-// Entry routine. The program takes no arguments, reads no configuration and
-// ends when the main window closes; nothing is saved and nothing is asked.
+// Entry routine. The program takes no arguments and ends when the main window
+// closes; the window asks first about edits not yet saved or programmed.
 #include "About.h"
 #include "UFconfigNumberWeRe.h"
 #include "UFtest.h"
