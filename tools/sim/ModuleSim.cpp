@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -170,6 +171,7 @@ bool ModuleSim::handleCommand(const std::string &command)
             return false;
         mode_ = Mode::Data;
         frame_ = 1;
+        secondReaderTakes();
         answer("OK*1");
     } else if (tail == "*3") {
         ++sequence_;
@@ -194,8 +196,10 @@ bool ModuleSim::handleCommand(const std::string &command)
         if (strikes(FaultPoint::End, 0))
             return false;
         // A programming the module could not store is never confirmed.
-        if (saveEeprom())
-            answer("OK*1");
+        if (!saveEeprom())
+            return true;
+        secondReaderTakes();
+        answer("OK*1");
     }
     // Anything else is noise the module does not answer.
     return true;
@@ -217,6 +221,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
     applyStuckBytes();
     if (strikes(FaultPoint::Frame, number))
         return false;
+    secondReaderTakes();
     if (number < Frames) {
         ++frame_;
         answer(options_.bareAck && faulty() ? "*1" : "D*1");
@@ -272,6 +277,23 @@ std::string ModuleSim::noise(int count)
             bytes += c;
     }
     return bytes;
+}
+
+void ModuleSim::secondReaderTakes()
+{
+    if (!options_.secondReader || readerFd_ < 0 || !faulty())
+        return;
+    // Byte by byte, each taken as soon as it is on the line: the program is
+    // woken for every one of them and mostly finds it gone.
+    char taken[256];
+    for (int burst = 0; burst < 8; ++burst) {
+        writeAt(noise(1), Clock::now());
+        pollfd pfd{readerFd_, POLLIN, 0};
+        if (poll(&pfd, 1, 2) > 0)
+            while (::read(readerFd_, taken, sizeof taken) > 0) {
+            }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
 }
 
 void ModuleSim::writeAt(const std::string &bytes, Clock::time_point when)

@@ -1,5 +1,6 @@
 #include "SimOptions.h"
 
+#include "LineHold.h"
 #include "SystemErrors.h"
 
 #include <QCommandLineParser>
@@ -145,6 +146,12 @@ QString SimHelp()
         "  --close-at P         zamyka linię w punkcie P (jak wyciągnięty kabel)\n"
         "  --bare-ack           potwierdza ramki samym \"*1\"\n"
         "  --split-end          dzieli znak końca odczytu: \"*\" i \"1\" w dwóch blokach\n"
+        "  --second-reader      drugi czytelnik na linii: przed każdą odpowiedzią\n"
+        "                       programowania przychodzi szum, który on zabiera, więc\n"
+        "                       program budzi się po bajty, których już nie ma\n"
+        "  --hold lockfile|flock\n"
+        "                       linię trzyma inny program: plik blokady z numerem tego\n"
+        "                       procesu w folderze blokad albo flock\n"
         "  --end direct|command\n                       na ramkę 27 odpowiada \"OK*1\" (direct) albo czeka na \"*5*1\"\n"
         "  --once               błędy, opóźnienia i szum tylko w pierwszej sekwencji\n"
         "  --stats              przy wyjściu wypisuje na stderr czasy odpowiedzi\n"
@@ -171,8 +178,11 @@ SimCommandLine ParseSimOptions(const QStringList &args)
     const QCommandLineOption splitEnd(QStringLiteral("split-end"));
     const QCommandLineOption once(QStringLiteral("once"));
     const QCommandLineOption stats(QStringLiteral("stats"));
+    const QCommandLineOption secondReader(QStringLiteral("second-reader"));
+    const QCommandLineOption hold(QStringLiteral("hold"), {}, QStringLiteral("SPOSÓB"));
     const QCommandLineOption stuck(QStringLiteral("stuck"), {}, QStringLiteral("BAJT=WARTOŚĆ"));
-    parser.addOptions({help, version, eeprom, silentAt, closeAt, end, bareAck, splitEnd, once, stats, stuck});
+    parser.addOptions(
+        {help, version, eeprom, silentAt, closeAt, end, bareAck, splitEnd, once, stats, secondReader, hold, stuck});
     for (const NumberOption &n : NumberOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(n.name), {}, QString::fromLatin1(n.valueName)));
 
@@ -253,6 +263,14 @@ SimCommandLine ParseSimOptions(const QStringList &args)
         }
         o.endViaCommand = v == QLatin1String("command");
     }
+    if (parser.isSet(hold)) {
+        const QString v = parser.values(hold).last();
+        if (v != QLatin1String("lockfile") && v != QLatin1String("flock")) {
+            result.error = QStringLiteral("zła wartość opcji --hold: \"%1\" (lockfile albo flock)").arg(v);
+            return result;
+        }
+        o.hold = v == QLatin1String("lockfile") ? LineHold::LockFile : LineHold::Flock;
+    }
     if (parser.isSet(eeprom)) {
         const QString file = parser.values(eeprom).last();
         if (file.isEmpty()) {
@@ -268,5 +286,6 @@ SimCommandLine ParseSimOptions(const QStringList &args)
     o.splitEnd = parser.isSet(splitEnd);
     o.once = parser.isSet(once);
     o.stats = parser.isSet(stats);
+    o.secondReader = parser.isSet(secondReader);
     return result;
 }

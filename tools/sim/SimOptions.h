@@ -27,7 +27,9 @@ struct SimOptions {
     bool splitEnd = false;      // the read-back's end mark split over two blocks
     int garbage = 0;            // bytes of noise (no "*") before every answer
     int readNoise = 0;          // bytes of noise (no "*") before the read-back stream only
+    bool secondReader = false;  // another reader on the line takes noise before programming answers
     bool endViaCommand = false; // frame 27 answered without "OK*1": "*5*1" is needed
+    int hold = 0;               // LineHold::Kind: the line held by another program
     bool once = false;          // faults in the first sequence only
     bool stats = false;         // turnaround per frame on stderr at exit
     std::map<int, int> stuck;   // image byte -> the value it keeps whatever is written

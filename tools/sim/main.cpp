@@ -1,6 +1,7 @@
 // tervala-sim: a stand-in for the Tervala module. Opens a pseudo-terminal,
 // prints the device path on its first line and answers the program's
 // commands; options inject the faults a real line shows.
+#include "LineHold.h"
 #include "ModuleSim.h"
 #include "PelmorVersion.h"
 #include "SimOptions.h"
@@ -65,7 +66,7 @@ int main(int argc, char **argv)
     const char *path = ptsname(master);
     // Our own handle on the device keeps the line up while the program
     // closes and reopens its port; it also puts the line in raw mode at once.
-    const int keeper = ::open(path, O_RDWR | O_NOCTTY);
+    const int keeper = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (keeper < 0) {
         std::perror("tervala-sim: nie można otworzyć urządzenia pseudoterminala");
         return 1;
@@ -75,12 +76,17 @@ int main(int argc, char **argv)
     cfmakeraw(&tio);
     tcsetattr(keeper, TCSANOW, &tio);
 
+    LineHold hold;
+    if (!hold.take(LineHold::Kind(options.hold), path, keeper))
+        return 1;
+
     std::signal(SIGTERM, requestStop);
     std::signal(SIGINT, requestStop);
     std::printf("%s\n", path);
     std::fflush(stdout);
 
     ModuleSim sim(master, options);
+    sim.setSecondReader(keeper);
     char buffer[4096];
     while (!stopRequested) {
         pollfd pfd{master, POLLIN, 0};

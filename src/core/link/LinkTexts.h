@@ -52,5 +52,19 @@ inline const QString BackupSaveFailed =
 // and the system's error number (%3), then which port and why.
 inline const QString CannotOpenPort =
     QStringLiteral("Unable to open com port (win error code: %3)\nNie można otworzyć portu \"%1\": %2");
+// The second line's cause and advice for a port that cannot be opened.
+inline const QString PortMissing =
+    QStringLiteral("port nie istnieje. Sprawdź, czy kabel modułu jest podłączony, i wybierz port z listy.");
+inline const QString PortBusy =
+    QStringLiteral("port jest zajęty przez inny program. Zamknij ten program i spróbuj ponownie.");
+// %1: the process number of the program that holds it.
+inline const QString PortBusyBy =
+    QStringLiteral("port jest zajęty przez inny program (PID %1). Zamknij ten program i spróbuj ponownie.");
+inline const QString PortDenied =
+    QStringLiteral("brak uprawnień do portu. Dodaj użytkownika do grupy dialout "
+                   "(sudo usermod -a -G dialout NAZWA_UŻYTKOWNIKA) i zaloguj się ponownie.");
+// Why a line was lost while open (the %1 of DeviceLost).
+inline const QString DeviceUnplugged = QStringLiteral("urządzenie zostało odłączone");
+inline const QString LineClosed = QStringLiteral("port został zamknięty");
 inline const QString CannotWritePort = QStringLiteral("Nie można wysłać polecenia przez port \"%1\": %2");
 } // namespace LinkText
