@@ -1,6 +1,7 @@
 #include "LinkCommands.h"
 
 #include "CliCommon.h"
+#include "Interrupts.h"
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "ModuleLink.h"
@@ -91,17 +92,35 @@ std::unique_ptr<QCoreApplication> ensureApplication()
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// Runs the event loop until the sequence ends.
-TLinkEnd waitForEnd(TModuleLink &link)
+// Runs the event loop until the sequence ends or a signal stops it; then
+// the run is stopped where it stands and Interrupted is returned.
+constexpr auto Interrupted = TLinkEnd(-1);
+
+TLinkEnd waitForEnd(TModuleLink &link, const TInterruptWatch &interrupts)
 {
-    QEventLoop loop;
-    TLinkEnd end = TLinkEnd::Failed;
-    QObject::connect(&link, &TModuleLink::SequenceFinished, &loop, [&](TLinkEnd e) {
-        end = e;
-        loop.quit();
-    });
-    loop.exec();
-    return end;
+    std::optional<TLinkEnd> end;
+    if (!interrupts.Caught()) {
+        QEventLoop loop;
+        QObject::connect(&link, &TModuleLink::SequenceFinished, &loop, [&](TLinkEnd e) {
+            end = e;
+            loop.quit();
+        });
+        QObject::connect(&interrupts, &TInterruptWatch::Interrupted, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    // A signal that comes once the sequence is over stops nothing: what is
+    // left (storing the file read) finishes.
+    if (end)
+        return *end;
+    link.Interrupt();
+    return Interrupted;
+}
+
+// What an interrupted command prints on stderr and exits with.
+int interrupted(const TInterruptWatch &interrupts, const QString &text)
+{
+    err() << text << Qt::endl;
+    return interrupts.ExitCode();
 }
 
 QString BadChecksumReason(const QString &port, const QString &output)
@@ -127,25 +146,25 @@ int RunProgramCommand(const CommandLine &line)
     QStringList numbers;
     for (int u = 1; u <= 4; ++u)
         numbers << settings.UserNumber(u).text();
+    if (!link.CheckNumbersInternational(numbers))
+        return ExitFailed;
     TProgrammingOptions options;
     options.Verify = !line.has(QStringLiteral("no-verify"));
     options.BackupFile = line.option(QStringLiteral("backup"));
-    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line.option(port), settings, options))
+    TInterruptWatch interrupts;
+    if (!link.StartProgramming(line.option(port), settings, options))
         return ExitFailed;
-    switch (waitForEnd(link)) {
-    case TLinkEnd::Programmed:
-        return ExitOk;
-    case TLinkEnd::NotVerified:
+    const TLinkEnd end = waitForEnd(link, interrupts);
+    if (end == Interrupted)
+        return interrupted(interrupts, LinkText::ProgrammingInterrupted);
+    if (end == TLinkEnd::NotVerified)
         for (const QString &field : link.DifferingFields())
             PrintError(QStringLiteral("niezgodne pole: %1").arg(field));
-        return ExitFailed;
-    case TLinkEnd::BackupFailed:
+    if (end == TLinkEnd::BackupFailed)
         return Failure(QStringLiteral("nie udało się zachować ustawień modułu w \"%1\" - nic nie zostało "
                                       "zaprogramowane")
                            .arg(options.BackupFile));
-    default:
-        return ExitFailed;
-    }
+    return end == TLinkEnd::Programmed ? ExitOk : ExitFailed;
 }
 
 int RunReadCommand(const CommandLine &line)
@@ -164,9 +183,12 @@ int RunReadCommand(const CommandLine &line)
     ConsoleView view(image, settings, IsStandardStream(target), LinkText::ReadBackDone);
     TModuleLink link(view, image);
     view.acceptBadChecksum = line.has(QStringLiteral("accept-bad-checksum"));
+    TInterruptWatch interrupts;
     if (!link.StartReadBack(line.option(port)))
         return ExitFailed;
-    const TLinkEnd end = waitForEnd(link);
+    const TLinkEnd end = waitForEnd(link, interrupts);
+    if (end == Interrupted)
+        return interrupted(interrupts, LinkText::ReadBackInterrupted);
     if (end == TLinkEnd::BadChecksum)
         return Failure(BadChecksumReason(line.option(port), line.option(output)));
     if (end != TLinkEnd::ReadBack)

@@ -98,7 +98,7 @@ void TModuleLink::startProgrammingPhase()
     laterCommandSent(engine_.BeginProgramming(error), error);
 }
 
-void TModuleLink::startVerify()
+void TModuleLink::startVerify(TLinkEnd)
 {
     phase_ = Phase::Verify;
     LogLine(LinkText::VerifyStarted);
@@ -158,6 +158,15 @@ bool TModuleLink::StartReadBack(const QString &portName)
         return false;
     QString error;
     return commandSent(engine_.BeginReadBack(error), portName, error);
+}
+
+void TModuleLink::Interrupt()
+{
+    phase_ = Phase::None;
+    ++run_;
+    engine_.Stop();
+    port_.Close();
+    view_.SetLinkBusy(false);
 }
 
 bool TModuleLink::commandSent(bool sent, const QString &portName, const QString &error)
@@ -225,7 +234,13 @@ void TModuleLink::SequenceEnded(TLinkEnd end)
     // The steps of a run with options go on from the event loop: a question
     // or an error box must not open inside the splitter's hook.
     auto next = [this](void (TModuleLink::*step)(TLinkEnd), TLinkEnd e) {
-        QMetaObject::invokeMethod(this, [this, step, e] { (this->*step)(e); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, step, e, run = run_] {
+                if (run == run_)
+                    (this->*step)(e);
+            },
+            Qt::QueuedConnection);
     };
     switch (phase_) {
     case Phase::Backup:
@@ -233,7 +248,7 @@ void TModuleLink::SequenceEnded(TLinkEnd end)
         return;
     case Phase::Programming:
         if (end == TLinkEnd::Programmed && options_.Verify) {
-            QMetaObject::invokeMethod(this, [this] { startVerify(); }, Qt::QueuedConnection);
+            next(&TModuleLink::startVerify, end);
             return;
         }
         break;

@@ -72,6 +72,11 @@ class TModuleLink : public QObject, private TLinkHost
     // start; the buttons and the cursor are then as before.
     bool StartReadBack(const QString &portName);
 
+    // Stops whatever runs at once: nothing more is sent, the port (with its
+    // lock) is let go and the buttons and the cursor come back. No line is
+    // shown and no SequenceFinished follows.
+    void Interrupt();
+
     bool Busy() const { return phase_ != Phase::None || engine_.Busy(); }
     // The captions of the fields the last check found different, all of them.
     const QStringList &DifferingFields() const { return differing_; }
@@ -102,7 +107,8 @@ class TModuleLink : public QObject, private TLinkHost
     void backupRead(TLinkEnd end);
     void askProgramWithoutBackup(const QString &question);
     void startProgrammingPhase();
-    void startVerify();
+    // After a programming run that ended well.
+    void startVerify(TLinkEnd programmed);
     void verifyRead(TLinkEnd end);
     // A later step could not send its command.
     bool laterCommandSent(bool sent, const QString &error);
@@ -118,6 +124,8 @@ class TModuleLink : public QObject, private TLinkHost
     TLinkTimer timer_;
     TLinkEngine engine_;
     Phase phase_ = Phase::None;
+    // Counts runs: a step queued for a run that was interrupted meanwhile is dropped.
+    int run_ = 0;
     TProgrammingOptions options_;
     QString portName_;
     TModuleSettings programmed_{};

@@ -47,6 +47,10 @@ inline const QString BackupReadFailed =
     QStringLiteral("Nie udało się odczytać ustawień modułu do kopii. Programować bez kopii?");
 inline const QString BackupSaveFailed =
     QStringLiteral("Nie udało się zapisać kopii ustawień modułu. Programować bez kopii?");
+// A run stopped by the user (a signal to the command line).
+inline const QString ProgrammingInterrupted =
+    QStringLiteral("Przerwano: moduł mógł przyjąć tylko część ustawień. Zaprogramuj go ponownie.");
+inline const QString ReadBackInterrupted = QStringLiteral("Przerwano odczyt; plik nie został zapisany.");
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
 // A port that cannot be opened is reported with the serial port's own text
 // and the system's error number (%3), then which port and why.
