@@ -30,6 +30,7 @@ bool TGlownaF::SaveSettingsAs()
         ShowError(this, QString::fromLocal8Bit(error.what()));
         return false;
     }
+    NoteFileUsed(SaveDialog1->FileName);
     SetModified(false);
     return true;
 }
@@ -63,6 +64,7 @@ bool TGlownaF::OpenSettingsFile(const QString &fileName)
     OutputOptionsClick();
     ChBFlags_4Click();
     --Refilling;
+    NoteFileUsed(fileName);
     SetModified(false);
     return true;
 }

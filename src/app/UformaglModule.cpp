@@ -35,12 +35,12 @@ void TGlownaF::OtworzKopie1Click()
         return;
     // The dialog of "Odczytaj ...", shown in the backups folder; cancelled,
     // it keeps proposing the file it had.
-    const QString before = OpenDialog1->FileName;
+    const QString before = OpenDialog1->FileName, folder = OpenDialog1->Directory;
     QDir().mkpath(ModuleBackupFolder());
     OpenDialog1->FileName.clear();
     OpenDialog1->Directory = ModuleBackupFolder();
     const bool chosen = OpenDialog1->Execute();
-    OpenDialog1->Directory.clear();
+    OpenDialog1->Directory = folder;
     if (!chosen) {
         OpenDialog1->FileName = before;
         return;

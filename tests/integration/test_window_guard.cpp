@@ -236,6 +236,24 @@ class WindowGuard : public QObject
         QCOMPARE(f.control<TEdit>("Enruser2")->text(), QString("+48999"));
     }
 
+    // A file opened by name (command line, dropped, recent) asks the same.
+    void openingByNameAsks()
+    {
+        TModuleSettings s = DefaultRecord();
+        s.UserNumber(2).setText(QStringLiteral("+48222"));
+        const QString name = f.dir.filePath(QStringLiteral("by-name.ulmar"));
+        WriteSettingsFile(name, s, TUserNotes{});
+        f.control<TEdit>("Enruser2")->setText(QStringLiteral("+48999"));
+        f.answers = {QMessageBox::Cancel, QMessageBox::No};
+        QVERIFY(!f.window->OpenFileByName(name));
+        QCOMPARE(f.control<TEdit>("Enruser2")->text(), QString("+48999"));
+        QVERIFY(f.window->OpenFileByName(name));
+        QCOMPARE(f.questions.size(), 2);
+        QCOMPARE(f.questions.last().text, Question);
+        QCOMPARE(f.control<TEdit>("Enruser2")->text(), QString("+48222"));
+        checkUnmodified();
+    }
+
     void nothingToLoseNothingAsked()
     {
         for (const char *command : {"Odczytaj3", "OtworzKopie1", "Wyjscie1"})
