@@ -3,10 +3,12 @@
 # make bench - build optimised and run the benchmarks
 # make soak  - 1,000 round trips with faults through the link, 200 through the window (not in CI)
 # make screenshots - render the window and the dialogs into docs/screenshots
+# make package - build the Debian package (build/package/pelmor_VERSION_ARCH.deb)
+# make package-check - lintian, desktop-file-validate, appstreamcli and an install test of that package
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
 
-.PHONY: run test build bench soak screenshots fuzz clean
+.PHONY: run test build bench soak screenshots fuzz clean package package-check
 
 build:
 	scripts/deps.sh run
@@ -45,6 +47,16 @@ screenshots:
 	scripts/screenshots.sh docs/screenshots
 	cmake --build build -j $(JOBS) --target dialogshots
 	QT_QPA_PLATFORM=offscreen build/bin/dialogshots docs/screenshots
+
+package:
+	scripts/deps.sh package
+	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DPELMOR_TESTS=OFF -DPELMOR_BENCH=OFF >/dev/null
+	cmake --build build/package -j $(JOBS)
+	cd build/package && cpack -G DEB
+
+package-check: package
+	scripts/package-check.sh build/package
 
 clean:
 	rm -rf build
