@@ -150,8 +150,15 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
     // Image bytes may form "*1" themselves: the end mark counts only after
     // the lead byte and the 1700 image bytes are in.
     const qsizetype from = qMax<qsizetype>(LinkFrames::ReadBackMinimum, before - 1);
-    if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0)
+    if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0) {
+        // Bytes past the image are never used: a line that talks on does not
+        // make the list grow. The last byte stays for an end mark whose "1"
+        // opens the next block.
+        if (ReceivedBytes.size() > LinkFrames::ReadBackKept)
+            ReceivedBytes.remove(LinkFrames::ReadBackMinimum,
+                                 ReceivedBytes.size() - LinkFrames::ReadBackKept);
         return;
+    }
     const TEepromImage received = ReceivedImage();
     ReceivedBytes.clear();
     ReadStage = 0;
