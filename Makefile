@@ -2,10 +2,12 @@
 # make test  - install what is missing, build with sanitizers, run the fuzzers and every test
 # make bench - build optimised and run the benchmarks
 # make screenshots - render the window and the dialogs into docs/screenshots
+# make windows - build pelmor.exe, pelmor-cli.exe, the installer and the zip for Windows (build/windows)
+# make windows-test - run the Windows build's tests under Wine
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
 
-.PHONY: run test build bench screenshots fuzz clean
+.PHONY: run test build bench screenshots fuzz clean windows windows-test
 
 build:
 	scripts/deps.sh run
@@ -38,6 +40,12 @@ screenshots:
 	scripts/screenshots.sh docs/screenshots
 	cmake --build build -j $(JOBS) --target dialogshots
 	QT_QPA_PLATFORM=offscreen build/bin/dialogshots docs/screenshots
+
+windows:
+	scripts/windows.sh
+
+windows-test:
+	scripts/windows-test.sh
 
 clean:
 	rm -rf build

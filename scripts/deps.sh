@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh run|test
+# Usage: scripts/deps.sh run|test|windows
 set -euo pipefail
 
 run_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6
           zlib1g-dev xvfb xauth fonts-dejavu-core libgl-dev)
 test_pkgs=("${run_pkgs[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3)
+# The Windows build (mingw-w64, the static Qt of scripts/windows-qt.sh), its installer, and its tests under Wine.
+windows_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
+              g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+              googletest qt6-translations-l10n nsis zip python3 wine64 xvfb xauth xdotool x11-apps
+              imagemagick dpkg-dev xz-utils zlib1g-dev)
 
 case "${1:-}" in
 run) want=("${run_pkgs[@]}") ;;
 test) want=("${test_pkgs[@]}") ;;
-*) echo "usage: $0 run|test" >&2; exit 2 ;;
+windows) want=("${windows_pkgs[@]}") ;;
+*) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()
