@@ -132,5 +132,27 @@ with tempfile.TemporaryDirectory() as tmp:
         check(r.stderr.strip() != b"", f"{args}: says why on stderr")
     check(not os.path.exists(p("x.ulmar")) and not os.path.exists(p("x.bin")), "nothing written on failure")
 
+    # Wrong usage: one line of reason naming the program, then the usage, all on stderr.
+    for args in [(), ("frobnicate",), ("new",), ("--bogus",), ("help", "frobnicate"), ("dump", "a", "b")]:
+        r = run(*args)
+        lines = r.stderr.decode().splitlines()
+        check(r.returncode == 2 and r.stdout == b"", f"{args}: exit 2, nothing on stdout")
+        check(len(lines) >= 2 and lines[0].startswith("pelmor-cli: ") and "pelmor-cli" in lines[1],
+              f"{args}: reason then usage on stderr: {lines}")
+
+    # Help and version: on stdout, exit 0, for the program and for each command.
+    for args, needle in [(("--help",), "Polecenia:"), (("-h",), "Polecenia:"), (("help",), "Polecenia:"),
+                         (("--version",), "pelmor-cli "), (("help", "decode"), "--base"),
+                         (("decode", "--help"), "--base"), (("read", "-h"), "--port"),
+                         (("program", "x", "--help"), "--port")]:
+        r = run(*args)
+        check(r.returncode == 0 and needle in r.stdout.decode() and r.stderr == b"",
+              f"{args}: help on stdout, exit 0")
+    check(run("--version").stdout.decode().strip().split(" ")[1][0].isdigit(), "--version gives a number")
+
+    # --option=value and -oVALUE are the same as "-o VALUE".
+    check(run("new", "--output=" + p("eq.ulmar")).returncode == 0 and os.path.exists(p("eq.ulmar")), "--output=")
+    check(run("new", "-o" + p("glued.ulmar")).returncode == 0 and os.path.exists(p("glued.ulmar")), "-oFILE")
+
 print(f"{'OK' if not failures else 'FAILED'}: {len(failures)} failed checks")
 sys.exit(1 if failures else 0)

@@ -4,69 +4,21 @@
 
 #include <cstdio>
 
-namespace {
-const char *usageText = "usage:\n"
-                        "  pelmor-cli new -o OUT.ulmar\n"
-                        "  pelmor-cli dump FILE.ulmar\n"
-                        "  pelmor-cli image FILE.ulmar -o IMAGE.bin\n"
-                        "  pelmor-cli decode IMAGE.bin [--base FILE.ulmar] -o OUT.ulmar\n"
-                        "  pelmor-cli program --port DEVICE FILE.ulmar\n"
-                        "  pelmor-cli read --port DEVICE [--base FILE.ulmar] -o OUT.ulmar\n";
-}
-
 void PrintError(const QString &message)
 {
     std::fprintf(stderr, "pelmor-cli: %s\n", message.toLocal8Bit().constData());
 }
 
-int UsageError(const QString &message)
+void PrintOut(const QString &text)
 {
-    PrintError(message);
-    std::fputs(usageText, stderr);
-    return ExitUsage;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
 int Failure(const QString &message)
 {
     PrintError(message);
     return ExitFailed;
-}
-
-std::optional<CommandLine> ParseCommandLine(const QStringList &args, const QStringList &allowed,
-                                            const QStringList &required, int positionalCount)
-{
-    CommandLine line;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (!arg.startsWith(QLatin1Char('-')) || arg.size() == 1) {
-            line.positional.append(arg);
-            continue;
-        }
-        if (!allowed.contains(arg)) {
-            UsageError(QStringLiteral("nieznana opcja: %1").arg(arg));
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            UsageError(QStringLiteral("opcja %1 wymaga wartości").arg(arg));
-            return std::nullopt;
-        }
-        if (line.has(arg)) {
-            UsageError(QStringLiteral("opcja %1 podana dwa razy").arg(arg));
-            return std::nullopt;
-        }
-        line.options.insert(arg, args[++i]);
-    }
-    for (const QString &name : required) {
-        if (!line.has(name)) {
-            UsageError(QStringLiteral("brak opcji %1").arg(name));
-            return std::nullopt;
-        }
-    }
-    if (line.positional.size() != positionalCount) {
-        UsageError(QStringLiteral("zła liczba argumentów"));
-        return std::nullopt;
-    }
-    return line;
 }
 
 void NewSettings(TModuleSettings &settings, TUserNotes &notes)
@@ -100,9 +52,9 @@ bool WriteSettings(const QString &fileName, const TModuleSettings &settings, con
 
 bool ReadBaseSettings(const CommandLine &line, TModuleSettings &settings, TUserNotes &notes)
 {
-    if (!line.has(QStringLiteral("--base"))) {
+    if (!line.has(QStringLiteral("base"))) {
         NewSettings(settings, notes);
         return true;
     }
-    return ReadSettings(line.option(QStringLiteral("--base")), settings, notes);
+    return ReadSettings(line.option(QStringLiteral("base")), settings, notes);
 }

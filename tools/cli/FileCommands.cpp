@@ -10,49 +10,35 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-const QString Output = QStringLiteral("-o");
-const QString Base = QStringLiteral("--base");
-}  // namespace
-
-int RunNewCommand(const QStringList &args)
+int RunNewCommand(const CommandLine &line)
 {
-    const auto line = ParseCommandLine(args, {Output}, {Output}, 0);
-    if (!line)
-        return ExitUsage;
     TModuleSettings settings;
     TUserNotes notes;
     NewSettings(settings, notes);
-    return WriteSettings(line->option(Output), settings, notes) ? ExitOk : ExitFailed;
+    return WriteSettings(line.option(QStringLiteral("output")), settings, notes) ? ExitOk : ExitFailed;
 }
 
-int RunDumpCommand(const QStringList &args)
+int RunDumpCommand(const CommandLine &line)
 {
-    const auto line = ParseCommandLine(args, {}, {}, 1);
-    if (!line)
-        return ExitUsage;
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!ReadSettings(line->positional[0], settings, notes))
+    if (!ReadSettings(line.positional[0], settings, notes))
         return ExitFailed;
     const QByteArray json = QJsonDocument(SettingsToJson(settings, notes)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
 }
 
-int RunImageCommand(const QStringList &args)
+int RunImageCommand(const CommandLine &line)
 {
-    const auto line = ParseCommandLine(args, {Output}, {Output}, 1);
-    if (!line)
-        return ExitUsage;
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!ReadSettings(line->positional[0], settings, notes))
+    if (!ReadSettings(line.positional[0], settings, notes))
         return ExitFailed;
     TEepromImage image;
     SettingsToEeprom(settings, image);
     try {
-        WriteWholeFile(line->option(Output),
+        WriteWholeFile(line.option(QStringLiteral("output")),
                        QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
     } catch (const SettingsFileError &e) {
         return Failure(e.Message);
@@ -60,12 +46,9 @@ int RunImageCommand(const QStringList &args)
     return ExitOk;
 }
 
-int RunDecodeCommand(const QStringList &args)
+int RunDecodeCommand(const CommandLine &line)
 {
-    const auto line = ParseCommandLine(args, {Output, Base}, {Output}, 1);
-    if (!line)
-        return ExitUsage;
-    QFile in(line->positional[0]);
+    QFile in(line.positional[0]);
     if (!in.open(QIODevice::ReadOnly))
         return Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(in.fileName(), in.errorString()));
     // One byte more than an image, so a longer file is told apart without reading it whole.
@@ -77,10 +60,10 @@ int RunDecodeCommand(const QStringList &args)
 
     TModuleSettings settings;
     TUserNotes notes;
-    if (!ReadBaseSettings(*line, settings, notes))
+    if (!ReadBaseSettings(line, settings, notes))
         return ExitFailed;
     TEepromImage image;
     std::memcpy(image.data(), bytes.constData(), image.size());
     EepromToSettings(image, settings);
-    return WriteSettings(line->option(Output), settings, notes) ? ExitOk : ExitFailed;
+    return WriteSettings(line.option(QStringLiteral("output")), settings, notes) ? ExitOk : ExitFailed;
 }

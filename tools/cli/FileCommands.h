@@ -1,9 +1,9 @@
 // pelmor-cli commands that work on files only: new, dump, image, decode.
 #pragma once
 
-#include <QStringList>
+#include "CliParser.h"
 
-int RunNewCommand(const QStringList &args);
-int RunDumpCommand(const QStringList &args);
-int RunImageCommand(const QStringList &args);
-int RunDecodeCommand(const QStringList &args);
+int RunNewCommand(const CommandLine &line);
+int RunDumpCommand(const CommandLine &line);
+int RunImageCommand(const CommandLine &line);
+int RunDecodeCommand(const CommandLine &line);

@@ -21,12 +21,6 @@ QTextStream &out()
     return stream;
 }
 
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
 // The message list on the console: every line and every rewrite of the
 // progress line is printed as it comes.
 class ConsoleView : public TLinkView
@@ -48,7 +42,7 @@ class ConsoleView : public TLinkView
         out() << text << Qt::endl;
     }
     void SetLinkBusy(bool) override {}
-    void ShowLinkError(const QString &text) override { err() << text << Qt::endl; }
+    void ShowLinkError(const QString &text) override { PrintError(text); }
     void ShowReceivedImage() override { EepromToSettings(image_, target_); }
 
   private:
@@ -83,16 +77,13 @@ TLinkEnd waitForEnd(TModuleLink &link)
 
 } // namespace
 
-int RunProgramCommand(const QStringList &args)
+int RunProgramCommand(const CommandLine &line)
 {
-    const QString port = QStringLiteral("--port");
-    const auto line = ParseCommandLine(args, {port}, {port}, 1);
-    if (!line)
-        return ExitUsage;
+    const QString port = QStringLiteral("port");
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!ReadSettings(line->positional[0], settings, notes))
+    if (!ReadSettings(line.positional[0], settings, notes))
         return ExitFailed;
     TEepromImage image{};
     ConsoleView view(image, settings);
@@ -100,27 +91,24 @@ int RunProgramCommand(const QStringList &args)
     QStringList numbers;
     for (int u = 1; u <= 4; ++u)
         numbers << settings.UserNumber(u).text();
-    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line->option(port), settings))
+    if (!link.CheckNumbersInternational(numbers) || !link.StartProgramming(line.option(port), settings))
         return ExitFailed;
     return waitForEnd(link) == TLinkEnd::Programmed ? ExitOk : ExitFailed;
 }
 
-int RunReadCommand(const QStringList &args)
+int RunReadCommand(const CommandLine &line)
 {
-    const QString port = QStringLiteral("--port");
-    const QString output = QStringLiteral("-o");
-    const auto line = ParseCommandLine(args, {port, QStringLiteral("--base"), output}, {port, output}, 0);
-    if (!line)
-        return ExitUsage;
+    const QString port = QStringLiteral("port");
+    const QString output = QStringLiteral("output");
     auto app = ensureApplication();
     TModuleSettings settings{};
     TUserNotes notes{};
-    if (!ReadBaseSettings(*line, settings, notes))
+    if (!ReadBaseSettings(line, settings, notes))
         return ExitFailed;
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
-    if (!link.StartReadBack(line->option(port)) || waitForEnd(link) != TLinkEnd::ReadBack)
+    if (!link.StartReadBack(line.option(port)) || waitForEnd(link) != TLinkEnd::ReadBack)
         return ExitFailed;
-    return WriteSettings(line->option(output), settings, notes) ? ExitOk : ExitFailed;
+    return WriteSettings(line.option(output), settings, notes) ? ExitOk : ExitFailed;
 }

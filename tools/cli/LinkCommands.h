@@ -1,9 +1,9 @@
 // pelmor-cli's module commands: program and read, run over the same link as
-// the window's buttons. Both take the arguments after the command word and
-// return the exit code: 0 success, 1 refusal, time-out or error, 2 bad usage.
+// the window's buttons. Both return the exit code: 0 success, 1 refusal,
+// time-out or error.
 #pragma once
 
-#include <QStringList>
+#include "CliParser.h"
 
-int RunProgramCommand(const QStringList &args);
-int RunReadCommand(const QStringList &args);
+int RunProgramCommand(const CommandLine &line);
+int RunReadCommand(const CommandLine &line);
