@@ -86,3 +86,20 @@ function(pelmor_windows_package)
     VERBATIM)
   add_custom_target(windows-package DEPENDS ${setup} ${archive})
 endfunction()
+
+# Every test program of the folder and its sub-folders gets Qt's offscreen
+# platform linked in: a static Qt loads no plugins at run time, and only the
+# Windows platform is linked by default.
+function(pelmor_import_offscreen_platform dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    pelmor_import_offscreen_platform(${sub})
+  endforeach()
+endfunction()
