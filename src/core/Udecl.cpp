@@ -143,10 +143,20 @@ void SettingsToEeprom(const TModuleSettings &s, TEepromImage &image)
     image[1191] = s.InputDelayTime;
     image[1192] = s.SirenTime;
 
+    image[EepromLayout::Checksum] = EepromChecksum(image);
+}
+
+std::uint8_t EepromChecksum(const TEepromImage &image)
+{
     std::uint8_t sum = 0;
-    for (int i = 2; i <= 40; ++i)
+    for (int i = EepromLayout::ChecksumFirst; i < EepromLayout::Checksum; ++i)
         sum = std::uint8_t(sum + image[i]);
-    image[EepromLayout::Checksum] = std::uint8_t(~sum);
+    return std::uint8_t(~sum);
+}
+
+bool EepromChecksumMatches(const TEepromImage &image)
+{
+    return image[EepromLayout::Checksum] == EepromChecksum(image);
 }
 
 void EepromToSettings(const TEepromImage &image, TModuleSettings &s)

@@ -165,6 +165,7 @@ void EepromToSettings();
 
 // Image offsets the link and tests need.
 namespace EepromLayout {
+constexpr int ChecksumFirst = 2; // the checksum covers bytes 2 to 40
 constexpr int Checksum = 41;
 constexpr int SimPin = 98;
 constexpr int SmsCentreNumber = 105;
@@ -173,6 +174,13 @@ constexpr int NumberSlotSize = 15;
 constexpr int MaxSlotNumberLength = 12;
 constexpr int TextSlotSize = 36;
 }  // namespace EepromLayout
+
+// The settings checksum as the encoder writes it into byte
+// EepromLayout::Checksum: the bitwise NOT of the 8-bit sum of bytes 2 to 40.
+std::uint8_t EepromChecksum(const TEepromImage &image);
+// Whether the image's checksum byte agrees with its bytes 2 to 40: a read-back
+// whose stream was shifted or damaged on the line fails this.
+bool EepromChecksumMatches(const TEepromImage &image);
 
 // A length byte above its capacity comes only from a damaged or foreign
 // source; it is brought down to the capacity so no reader runs past a field.

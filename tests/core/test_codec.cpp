@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -86,6 +87,33 @@ TEST(Codec, ChecksumIsTheInvertedSumOfBytes2To40)
             sum = std::uint8_t(sum + image[i]);
         EXPECT_EQ(image[41], std::uint8_t(255 - sum));
     }
+}
+
+// The checker agrees with every encoded image and catches a change of any
+// covered byte, of the checksum byte itself, and a stream shifted by one.
+TEST(Codec, ChecksumCheckCatchesDamageToTheFirstBlock)
+{
+    std::mt19937 rng(11);
+    for (int round = 0; round < 20; ++round) {
+        const TEepromImage image = encode(RandomRecord(rng));
+        EXPECT_EQ(EepromChecksum(image), image[EepromLayout::Checksum]);
+        EXPECT_TRUE(EepromChecksumMatches(image));
+        for (int i = EepromLayout::ChecksumFirst; i <= EepromLayout::Checksum; ++i) {
+            TEepromImage damaged = image;
+            damaged[i] ^= std::uint8_t(1u << (rng() % 8));
+            EXPECT_FALSE(EepromChecksumMatches(damaged)) << "byte " << i;
+        }
+        // Bytes outside 2..41 are not covered.
+        TEepromImage outside = image;
+        outside[0] ^= 0x01;
+        outside[500] ^= 0x40;
+        EXPECT_TRUE(EepromChecksumMatches(outside));
+    }
+    TEepromImage shifted = encode(DefaultRecord());
+    std::rotate(shifted.begin(), shifted.begin() + 1, shifted.end());
+    EXPECT_FALSE(EepromChecksumMatches(shifted));
+    TEepromImage zeros{};
+    EXPECT_FALSE(EepromChecksumMatches(zeros)); // an empty EEPROM is no settings block
 }
 
 TEST(Codec, PairBlocksPutNotificationBeforeReaction)

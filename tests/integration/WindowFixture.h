@@ -78,6 +78,7 @@ class WindowFixture
         TFileDialog::SetResponder(nullptr);
         SetUrlOpener(nullptr);
         SetModalRunner(nullptr);
+        SetQuestionResponder(nullptr);
         SetMessageResponder(nullptr);
         SetPortSourceOverride(nullptr);
     }

@@ -5,10 +5,11 @@
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "LinkTimer.h"
+#include "MessageBoxes.h"
 #include "ModuleLink.h"
 #include "SimProcess.h"
-#include "TestSupport.h"
 #include "TEdit.h"
+#include "TestSupport.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -48,6 +49,11 @@ bool sameRecord(const TModuleSettings &a, const TModuleSettings &b)
             return false;
         }
     return true;
+}
+
+bool sameRecordQuiet(const TModuleSettings &a, const TModuleSettings &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Random settings the window can show; the user numbers are international
@@ -287,6 +293,87 @@ class WindowLink : public QObject
             typePort(sim->path());
         }
         programOk(file);
+    }
+
+    // A read-back shifted by noise on the line: the window asks before
+    // loading it. "Nie" (the default) leaves the record and the controls as
+    // they were; "Tak" loads the data all the same.
+    void badChecksumQuestion_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("Nie") << false;
+        QTest::newRow("Tak") << true;
+    }
+
+    void badChecksumQuestion()
+    {
+        QFETCH(bool, accept);
+        const QString file = eeprom("noisy");
+        QFile::remove(file);
+        {
+            SimProcess sim({"--eeprom", file});
+            typePort(sim.path());
+            programOk(file);
+        }
+        SimProcess sim({"--eeprom", file, "--read-noise", "16", "--once"});
+        typePort(sim.path());
+        f.control<TEdit>("Ecsms")->setText(QStringLiteral("+48601000999"));
+        f.window->FormToRecord();
+        const TModuleSettings before = ModuleSettings;
+        const TEepromImage imageBefore = EepromImage;
+        QList<ShownMessage> questions;
+        bool timerOnWhenAsked = false;
+        SetQuestionResponder([&](const ShownMessage &m) {
+            questions << m;
+            timerOnWhenAsked = f.window->Timer1->Enabled();
+            return accept ? QMessageBox::Yes : QMessageBox::No;
+        });
+
+        QCOMPARE(run(f.window->BBload), accept ? TLinkEnd::ReadBack : TLinkEnd::BadChecksum);
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.first().text,
+                 QStringLiteral("Odczytane dane mają błędną sumę kontrolną i mogą być "
+                                "uszkodzone. Wczytać je mimo to?"));
+        QCOMPARE(questions.first().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(questions.first().defaultButton, QMessageBox::No);
+        // A question may keep the user a while: the time-out is off by then.
+        QVERIFY(!timerOnWhenAsked);
+        QCOMPARE(list()->findItems(QStringLiteral("Błędna suma kontrolna"), Qt::MatchStartsWith).size(), 1);
+        checkIdle();
+        if (accept) {
+            QCOMPARE(lastLine(), LinkText::ReadBackDone);
+            QVERIFY(!sameRecordQuiet(ModuleSettings, before));
+        } else {
+            QCOMPARE(lastLine(), LinkText::BadChecksumRefused);
+            QVERIFY(sameRecord(ModuleSettings, before));
+            QVERIFY(EepromImage == imageBefore);
+            QCOMPARE(f.control<TEdit>("Ecsms")->text(), QStringLiteral("+48601000999"));
+        }
+
+        // The noise is gone: the next read-back loads without a question.
+        QCOMPARE(run(f.window->BBload), TLinkEnd::ReadBack);
+        QCOMPARE(questions.size(), 1);
+        QVERIFY(EepromChecksumMatches(EepromImage));
+    }
+
+    // Without a test's answer the question takes its default, "Nie".
+    void badChecksumDefaultIsNo()
+    {
+        const QString file = eeprom("noisy-default");
+        QFile::remove(file);
+        {
+            SimProcess sim({"--eeprom", file});
+            typePort(sim.path());
+            programOk(file);
+        }
+        SimProcess sim({"--eeprom", file, "--garbage", "16"});
+        typePort(sim.path());
+        const TModuleSettings before = ModuleSettings;
+        f.messages.clear();
+        QCOMPARE(run(f.window->BBload), TLinkEnd::BadChecksum);
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages.first().icon, QMessageBox::Question);
+        QVERIFY(sameRecord(ModuleSettings, before));
     }
 
     void refusals_data()

@@ -16,6 +16,9 @@ struct FakeLinkHost : TLinkHost {
     int imagesReceived = 0;
     QList<TLinkEnd> ends;
     int failWriteAt = -1; // index of the write that fails
+    bool acceptBadChecksum = false;
+    int checksumQuestions = 0;
+    bool timerOnWhenAsked = false;
 
     bool WriteBytes(const QByteArray &bytes, QString &error) override
     {
@@ -43,6 +46,12 @@ struct FakeLinkHost : TLinkHost {
     {
         ++rewrites;
         lines[index] = text;
+    }
+    bool AcceptBadChecksum(std::uint8_t, std::uint8_t) override
+    {
+        ++checksumQuestions;
+        timerOnWhenAsked = timerEnabled;
+        return acceptBadChecksum;
     }
     void ImageReceived() override { ++imagesReceived; }
     void SequenceEnded(TLinkEnd end) override { ends << end; }

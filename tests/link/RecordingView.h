@@ -13,6 +13,8 @@ struct RecordingView : TLinkView {
     int busyCalls = 0;
     QStringList errors;
     int imagesShown = 0;
+    bool acceptBadChecksum = false;
+    int checksumQuestions = 0;
 
     void TrimLog() override { ::TrimLog(lines); }
     int AddLogLine(const QString &text) override
@@ -31,5 +33,10 @@ struct RecordingView : TLinkView {
         ++busyCalls;
     }
     void ShowLinkError(const QString &text) override { errors << text; }
+    bool AcceptBadChecksum() override
+    {
+        ++checksumQuestions;
+        return acceptBadChecksum;
+    }
     void ShowReceivedImage() override { ++imagesShown; }
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace
@@ -35,6 +36,17 @@ struct EngineFixture : ::testing::Test {
         ASSERT_EQ(engine.ProgramStage, 3);
     }
 };
+
+// Sets the stream's checksum byte (image byte 41, after the lead byte) to
+// what the image bytes 2 to 40 it carries give.
+QByteArray withChecksum(QByteArray stream)
+{
+    TEepromImage image{};
+    for (int i = 0; i <= EepromLayout::Checksum; ++i)
+        image[i] = std::uint8_t(stream[i + 1]);
+    stream[EepromLayout::Checksum + 1] = char(EepromChecksum(image));
+    return stream;
+}
 
 QByteArray frameFor(const TEepromImage &image, int first, int count)
 {
@@ -250,7 +262,7 @@ TEST_P(ReadBackTable, RebuildsFromStreamBytesOneTo1700)
     // Image bytes that look like the end mark, early and right at the end.
     stream.replace(10, 2, "*1");
     stream[1700] = '*';
-    stream += "*1";
+    stream = withChecksum(stream) + "*1";
     QString error;
     ASSERT_TRUE(engine.BeginReadBack(error));
     qsizetype at = 0;
@@ -303,10 +315,125 @@ TEST_F(EngineFixture, ReadBackStartsFromEmpty)
     EXPECT_TRUE(engine.ReceivedBytes.isEmpty());
     EXPECT_TRUE(engine.ComDataPacket2().Buffer().isEmpty());
     EXPECT_EQ(host.written.last(), QByteArray("*3*1"));
-    QByteArray stream = "L" + QByteArray(1700, 'q') + "*1";
+    QByteArray stream = withChecksum("L" + QByteArray(1700, 'q')) + "*1";
     engine.TakeBlock(stream);
     EXPECT_EQ(image[0], 'q');
     EXPECT_EQ(image[1699], 'q');
+}
+
+// The stream of a module holding these settings, as it answers "*3*1".
+QByteArray moduleStream(const TModuleSettings &settings)
+{
+    TEepromImage image;
+    SettingsToEeprom(settings, image);
+    return "L" + QByteArray(reinterpret_cast<const char *>(image.data()), 1700) + "*1";
+}
+
+// Noise ahead of the module's answer shifts every image byte; the checksum
+// catches it before anything is decoded, and only a yes loads the data.
+struct ChecksumCase {
+    const char *name;
+    int noiseBytes;  // inserted after the lead byte
+    int damagedByte; // image byte flipped, or -1
+    bool accept;     // the host's answer to the question
+};
+
+void PrintTo(const ChecksumCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ChecksumTable : public ::testing::TestWithParam<ChecksumCase>
+{
+};
+
+TEST_P(ChecksumTable, BadChecksumIsAskedAboutBeforeDecoding)
+{
+    const ChecksumCase &c = GetParam();
+    FakeLinkHost host;
+    host.acceptBadChecksum = c.accept;
+    TEepromImage image;
+    image.fill(0xEE);
+    const TEepromImage before = image;
+    TLinkEngine engine(host, image);
+    TModuleSettings settings{};
+    SetDefaultSettings(settings);
+    settings.SmsCentreNumber.setText("+48601000310");
+    QByteArray stream = moduleStream(settings);
+    if (c.damagedByte >= 0)
+        stream[c.damagedByte + 1] = char(stream[c.damagedByte + 1] ^ 0x10);
+    std::mt19937 rng(16);
+    QByteArray noise;
+    while (noise.size() < c.noiseBytes)
+        if (const char b = char(rng() & 0xFF); b != '*')
+            noise.append(b);
+    stream.insert(1, noise);
+
+    QString error;
+    ASSERT_TRUE(engine.BeginReadBack(error));
+    engine.TakeBlock(stream.left(700));
+    engine.TakeBlock(stream.mid(700));
+
+    EXPECT_EQ(engine.ReadStage, 0);
+    EXPECT_TRUE(engine.ReceivedBytes.isEmpty());
+    EXPECT_FALSE(host.timerEnabled);
+    EXPECT_EQ(host.checksumQuestions, 1);
+    EXPECT_FALSE(host.timerOnWhenAsked);
+    EXPECT_TRUE(std::any_of(host.lines.begin(), host.lines.end(),
+                            [](const QString &l) { return l.startsWith("Błędna suma kontrolna"); }));
+    if (c.accept) {
+        EXPECT_EQ(host.ends, QList<TLinkEnd>{TLinkEnd::ReadBack});
+        EXPECT_EQ(host.imagesReceived, 1);
+        EXPECT_EQ(host.lines.last(), LinkText::ReadBackDone);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(image.data()), 1700), stream.mid(1, 1700));
+    } else {
+        EXPECT_EQ(host.ends, QList<TLinkEnd>{TLinkEnd::BadChecksum});
+        EXPECT_EQ(host.imagesReceived, 0);
+        EXPECT_EQ(host.lines.last(), LinkText::BadChecksumRefused);
+        EXPECT_TRUE(image == before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, ChecksumTable,
+    ::testing::Values(ChecksumCase{"Noise1Refused", 1, -1, false},
+                      ChecksumCase{"Noise3Refused", 3, -1, false},
+                      ChecksumCase{"Noise16Refused", 16, -1, false},
+                      ChecksumCase{"Noise16Accepted", 16, -1, true},
+                      ChecksumCase{"CoveredByteDamagedRefused", 0, 20, false},
+                      ChecksumCase{"ChecksumByteDamagedAccepted", 0, EepromLayout::Checksum, true}),
+    [](const ::testing::TestParamInfo<ChecksumCase> &info) { return std::string(info.param.name); });
+
+TEST_F(EngineFixture, GoodChecksumIsNotAskedAbout)
+{
+    TModuleSettings settings{};
+    SetDefaultSettings(settings);
+    QString error;
+    ASSERT_TRUE(engine.BeginReadBack(error));
+    engine.TakeBlock(moduleStream(settings));
+    EXPECT_EQ(host.checksumQuestions, 0);
+    EXPECT_EQ(host.ends, QList<TLinkEnd>{TLinkEnd::ReadBack});
+    EXPECT_TRUE(EepromChecksumMatches(image));
+}
+
+// A handler that runs an event loop may see the port deliver more while it
+// runs; those bytes are examined after it, in order, and nothing is lost.
+TEST(Splitter, BlockArrivingWhileTheHandlerRunsIsExaminedAfterIt)
+{
+    TComDataPacket splitter;
+    QList<QByteArray> seen;
+    bool nested = false;
+    splitter.OnCustomStop = [&](const QByteArray &Str, int &) {
+        seen << Str;
+        if (!nested && Str.contains("*1")) {
+            nested = true;
+            splitter.TakeBlock("B*1C");
+            EXPECT_EQ(seen.size(), 1); // not examined inside
+        }
+    };
+    splitter.TakeBlock("A*1");
+    EXPECT_EQ(seen, (QList<QByteArray>{"A*1", "B*1C", "C"}));
+    EXPECT_EQ(splitter.Buffer(), QByteArray("C"));
 }
 
 } // namespace

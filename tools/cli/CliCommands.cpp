@@ -21,6 +21,10 @@ const CliOption Base{{QStringLiteral("base")}, QStringLiteral("PLIK.ulmar"),
 const CliOption Port{{QStringLiteral("port")}, QStringLiteral("URZĄDZENIE"),
                      QStringLiteral("port szeregowy z modułem, np. /dev/ttyUSB0"), true};
 
+const CliOption AcceptBadChecksum{{QStringLiteral("accept-bad-checksum")}, QString(),
+                                  QStringLiteral("zapisuje odczytane dane także wtedy, gdy mają błędną sumę "
+                                                 "kontrolną (mogą być uszkodzone)")};
+
 const QString Ulmar = QStringLiteral("PLIK.ulmar");
 
 int usageError(const QString &reason, const QString &usage)
@@ -68,8 +72,10 @@ const QList<CliCommand> &CliCommands()
         {QStringLiteral("read"), {},
          QStringLiteral("odczytuje ustawienia z modułu do pliku"),
          QStringLiteral("Odczytuje ustawienia z modułu przez port szeregowy i zapisuje je w pliku, "
-                        "tak jak przycisk okna. Komunikaty połączenia idą na standardowe wyjście."),
-         {Port, Base, output(Ulmar)}, RunReadCommand},
+                        "tak jak przycisk okna. Komunikaty połączenia idą na standardowe wyjście. "
+                        "Dane z błędną sumą kontrolną nie są zapisywane (kod wyjścia 1), chyba że "
+                        "podano --accept-bad-checksum."),
+         {Port, Base, output(Ulmar), AcceptBadChecksum}, RunReadCommand},
     };
     return table;
 }

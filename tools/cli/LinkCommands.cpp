@@ -43,7 +43,10 @@ class ConsoleView : public TLinkView
     }
     void SetLinkBusy(bool) override {}
     void ShowLinkError(const QString &text) override { PrintError(text); }
+    bool AcceptBadChecksum() override { return acceptBadChecksum; }
     void ShowReceivedImage() override { EepromToSettings(image_, target_); }
+
+    bool acceptBadChecksum = false;
 
   private:
     QStringList lines_;
@@ -73,6 +76,13 @@ TLinkEnd waitForEnd(TModuleLink &link)
     });
     loop.exec();
     return end;
+}
+
+QString BadChecksumReason(const QString &port, const QString &output)
+{
+    return QStringLiteral("dane odczytane z portu \"%1\" mają błędną sumę kontrolną i mogą być uszkodzone; "
+                          "plik \"%2\" nie został zapisany")
+        .arg(port, output);
 }
 
 } // namespace
@@ -108,7 +118,13 @@ int RunReadCommand(const CommandLine &line)
     TEepromImage image{};
     ConsoleView view(image, settings);
     TModuleLink link(view, image);
-    if (!link.StartReadBack(line.option(port)) || waitForEnd(link) != TLinkEnd::ReadBack)
+    view.acceptBadChecksum = line.has(QStringLiteral("accept-bad-checksum"));
+    if (!link.StartReadBack(line.option(port)))
+        return ExitFailed;
+    const TLinkEnd end = waitForEnd(link);
+    if (end == TLinkEnd::BadChecksum)
+        return Failure(BadChecksumReason(line.option(port), line.option(output)));
+    if (end != TLinkEnd::ReadBack)
         return ExitFailed;
     return WriteSettings(line.option(output), settings, notes) ? ExitOk : ExitFailed;
 }

@@ -16,6 +16,7 @@ constexpr int NextFrameBytes = 49;
 constexpr int Frames = 27;
 constexpr int StreamImageBytes = 1700;
 constexpr char LeadByte = 0x55;
+constexpr int SettingsChecksumAt = 41; // NOT of the 8-bit sum of bytes 2 to 40
 
 int frameOffset(int frame)
 {
@@ -41,6 +42,9 @@ ModuleSim::ModuleSim(int masterFd, const SimOptions &options) : fd_(masterFd), o
 
 void ModuleSim::loadEeprom()
 {
+    // A module without a file holds an empty settings block whose checksum
+    // byte is right, as one that has been through its factory set-up.
+    eeprom_[SettingsChecksumAt] = 0xFF;
     if (options_.eepromFile.empty())
         return;
     std::ifstream in(options_.eepromFile, std::ios::binary);
@@ -134,7 +138,10 @@ bool ModuleSim::handleCommand(const std::string &command)
         ++sequence_;
         silent_ = false;
         mode_ = Mode::Command;
-        std::string stream(1, LeadByte);
+        std::string stream;
+        if (faulty())
+            stream = noise(options_.readNoise);
+        stream += LeadByte;
         stream.append(reinterpret_cast<const char *>(eeprom_.data()), StreamImageBytes);
         stream += "*1";
         int cutAfter = -1;
@@ -188,16 +195,8 @@ bool ModuleSim::handleFrame(const std::string &frame)
 
 void ModuleSim::answer(std::string bytes, bool splitEnd, int cutAfter)
 {
-    if (options_.garbage > 0 && faulty()) {
-        static std::mt19937 rng(1234);
-        std::string noise;
-        while (int(noise.size()) < options_.garbage) {
-            const char c = char(rng() & 0xFF);
-            if (c != '*')
-                noise += c;
-        }
-        bytes = noise + bytes;
-    }
+    if (faulty())
+        bytes = noise(options_.garbage) + bytes;
     if (cutAfter >= 0 && cutAfter < int(bytes.size()))
         bytes.resize(cutAfter);
     auto when =
@@ -224,6 +223,17 @@ void ModuleSim::answer(std::string bytes, bool splitEnd, int cutAfter)
     }
     wireFree_ = when;
     lastAnswerOut_ = Clock::now();
+}
+
+std::string ModuleSim::noise(int count)
+{
+    std::string bytes;
+    while (int(bytes.size()) < count) {
+        const char c = char(rng_() & 0xFF);
+        if (c != '*')
+            bytes += c;
+    }
+    return bytes;
 }
 
 void ModuleSim::writeAt(const std::string &bytes, Clock::time_point when)

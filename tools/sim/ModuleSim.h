@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class ModuleSim
     // Returns false when a fault stopped the exchange.
     bool strikes(FaultPoint::Kind kind, int number);
     void answer(std::string bytes, bool splitEnd = false, int cutAfter = -1);
+    // Line noise: random bytes without "*", so it never forms a mark.
+    std::string noise(int count);
     void writeAt(const std::string &bytes, Clock::time_point when);
     void closeLine();
     void loadEeprom();
@@ -50,4 +53,5 @@ class ModuleSim
     Clock::time_point wireFree_{}; // the line is busy with received bytes until then
     Clock::time_point lastAnswerOut_{};
     std::vector<long> turnaroundsUs_;
+    std::mt19937 rng_{1234};
 };

@@ -53,6 +53,8 @@ std::string ParseSimOptions(int argc, char **argv, SimOptions &o)
             o.splitEnd = true;
         else if (arg == "--garbage" && value(v))
             o.garbage = std::atoi(v.c_str());
+        else if (arg == "--read-noise" && value(v))
+            o.readNoise = std::atoi(v.c_str());
         else if (arg == "--end" && value(v)) {
             if (v != "direct" && v != "command")
                 return "bad --end: " + v;

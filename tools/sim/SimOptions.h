@@ -22,6 +22,7 @@ struct SimOptions {
     int gapMs = 0;              // ... with this pause between them
     bool splitEnd = false;      // the read-back's end mark split over two blocks
     int garbage = 0;            // bytes of noise (no "*") before every answer
+    int readNoise = 0;          // bytes of noise (no "*") before the read-back stream only
     bool endViaCommand = false; // frame 27 answered without "OK*1": "*5*1" is needed
     bool once = false;          // faults in the first sequence only
     bool stats = false;         // turnaround per frame on stderr at exit

@@ -30,6 +30,8 @@ as the Tervala module does until SIGTERM or SIGINT.
   --gap MS           ... with this pause between blocks
   --split-end        split the read-back's end mark: "*" and "1" in two blocks
   --garbage N        N bytes of noise (no "*") before every answer
+  --read-noise N     N bytes of noise (no "*") before the read-back stream only,
+                     as from a module still sending when "*3*1" came
   --end direct|command  answer frame 27 with "OK*1" or ask for "*5*1"
   --once             faults, delays and noise in the first sequence only
   --stats            print the turnaround per frame on stderr at exit

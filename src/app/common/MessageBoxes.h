@@ -12,6 +12,9 @@ struct ShownMessage {
     QMessageBox::Icon icon;
     QString title;
     QString text;
+    // A question's buttons and the one Enter presses; OK alone for the others.
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // A warning with one OK button, e.g. the entry checks' "Uwaga" boxes.
@@ -19,7 +22,18 @@ void ShowWarning(QWidget *parent, const QString &title, const QString &text);
 // An error box (critical icon, one OK button) titled with the application's title.
 void ShowError(QWidget *parent, const QString &text);
 
+// A question with the given buttons (Yes and No read "Tak" and "Nie");
+// returns the button pressed, the default one when the box is closed
+// without an answer.
+QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton);
+
 // Tests install a responder: while one is set, boxes are not shown, the
 // responder is told what would have been shown.
 using MessageResponder = std::function<void(const ShownMessage &)>;
 void SetMessageResponder(MessageResponder responder);
+// Tests answer questions through this one. With none set but a message
+// responder set, a question is told to that and answered by its default.
+using QuestionResponder = std::function<QMessageBox::StandardButton(const ShownMessage &)>;
+void SetQuestionResponder(QuestionResponder responder);

@@ -1,6 +1,7 @@
 #include "WidgetLinkView.h"
 
 #include "LinkRules.h"
+#include "LinkTexts.h"
 #include "MessageBoxes.h"
 
 #include <QApplication>
@@ -60,6 +61,12 @@ void TWidgetLinkView::SetLinkBusy(bool busy)
 void TWidgetLinkView::ShowLinkError(const QString &text)
 {
     ShowError(parent_.data(), text);
+}
+
+bool TWidgetLinkView::AcceptBadChecksum()
+{
+    return AskQuestion(parent_.data(), QStringLiteral("Uwaga"), LinkText::BadChecksumQuestion,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TWidgetLinkView::ShowReceivedImage()

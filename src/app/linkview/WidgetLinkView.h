@@ -30,6 +30,8 @@ class TWidgetLinkView : public TLinkView
     void SetLogLine(int index, const QString &text) override;
     void SetLinkBusy(bool busy) override;
     void ShowLinkError(const QString &text) override;
+    // Asks the user; "Nie" is the default.
+    bool AcceptBadChecksum() override;
     void ShowReceivedImage() override;
 
   private:

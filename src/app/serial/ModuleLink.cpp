@@ -98,6 +98,11 @@ void TModuleLink::RewriteLine(int index, const QString &text)
     view_.SetLogLine(index, text);
 }
 
+bool TModuleLink::AcceptBadChecksum(std::uint8_t, std::uint8_t)
+{
+    return view_.AcceptBadChecksum();
+}
+
 void TModuleLink::ImageReceived()
 {
     view_.ShowReceivedImage();

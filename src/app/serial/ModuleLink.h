@@ -26,6 +26,9 @@ class TLinkView
     // true: hourglass and both buttons disabled; false: default cursor, buttons enabled.
     virtual void SetLinkBusy(bool busy) = 0;
     virtual void ShowLinkError(const QString &text) = 0;
+    // A read-back's data failed its checksum (the line is in the list):
+    // whether to load it all the same. A view that cannot ask refuses.
+    virtual bool AcceptBadChecksum() { return false; }
     // The image holds what the module sent: decode it and show it.
     virtual void ShowReceivedImage() = 0;
 };
@@ -63,6 +66,7 @@ class TModuleLink : public QObject, private TLinkHost
     void SetTimerEnabled(bool enabled) override;
     int LogLine(const QString &text) override;
     void RewriteLine(int index, const QString &text) override;
+    bool AcceptBadChecksum(std::uint8_t stored, std::uint8_t computed) override;
     void ImageReceived() override;
     void SequenceEnded(TLinkEnd end) override;
 

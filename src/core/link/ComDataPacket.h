@@ -29,4 +29,5 @@ class TComDataPacket
   private:
     QByteArray buffer_;
     bool cleared_ = false;
+    bool taking_ = false;
 };

@@ -142,20 +142,44 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
     const qsizetype from = qMax<qsizetype>(LinkFrames::ReadBackMinimum, before - 1);
     if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0)
         return;
-    RebuildImageFromReceived();
+    const TEepromImage received = ReceivedImage();
+    ReceivedBytes.clear();
     ReadStage = 0;
+    // Off before anything is asked: a question may keep the user a while.
+    host_.SetTimerEnabled(false);
+    // Noise on the line shifts the stream and every byte after it; the
+    // checksum of the first block is what tells such a stream apart.
+    if (!EepromChecksumMatches(received)) {
+        const auto hex = [](std::uint8_t v) {
+            return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+        };
+        const std::uint8_t stored = received[EepromLayout::Checksum];
+        const std::uint8_t computed = EepromChecksum(received);
+        host_.LogLine(LinkText::BadChecksum.arg(hex(stored), hex(computed)));
+        if (!host_.AcceptBadChecksum(stored, computed)) {
+            host_.LogLine(LinkText::BadChecksumRefused);
+            host_.SequenceEnded(TLinkEnd::BadChecksum);
+            return;
+        }
+    }
+    image_ = received;
     host_.ImageReceived();
     host_.LogLine(LinkText::ReadBackDone);
-    host_.SetTimerEnabled(false);
     host_.SequenceEnded(TLinkEnd::ReadBack);
+}
+
+TEepromImage TLinkEngine::ReceivedImage() const
+{
+    TEepromImage image{};
+    const int count = qMin<int>(LinkFrames::ReadBackImageBytes, int(ReceivedBytes.size()) - 1);
+    for (int i = 1; i <= count; ++i)
+        image[i - 1] = std::uint8_t(ReceivedBytes.at(i));
+    return image;
 }
 
 void TLinkEngine::RebuildImageFromReceived()
 {
-    image_.fill(0);
-    const int count = qMin<int>(LinkFrames::ReadBackImageBytes, int(ReceivedBytes.size()) - 1);
-    for (int i = 1; i <= count; ++i)
-        image_[i - 1] = std::uint8_t(ReceivedBytes.at(i));
+    image_ = ReceivedImage();
     ReceivedBytes.clear();
 }
 

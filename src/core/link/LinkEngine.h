@@ -10,10 +10,11 @@
 #include <QString>
 
 enum class TLinkEnd {
-    Programmed, // "Programowanie zakończone pomyślnie."
-    ReadBack,   // image received and decoded
-    TimedOut,   // "Brak odpowiedzi z modułu."
-    Failed,     // write failed or the device went away
+    Programmed,  // "Programowanie zakończone pomyślnie."
+    ReadBack,    // image received and decoded
+    TimedOut,    // "Brak odpowiedzi z modułu."
+    Failed,      // write failed or the device went away
+    BadChecksum, // image received, its checksum wrong, and not accepted: nothing decoded
 };
 
 class TLinkHost
@@ -27,6 +28,10 @@ class TLinkHost
     // TrimLog, then the line at the bottom of the list; returns its index.
     virtual int LogLine(const QString &text) = 0;
     virtual void RewriteLine(int index, const QString &text) = 0;
+    // A read-back's image failed its checksum: whether to load it all the
+    // same. The timer is off when this is asked; a host that cannot ask
+    // refuses.
+    virtual bool AcceptBadChecksum(std::uint8_t /*stored*/, std::uint8_t /*computed*/) { return false; }
     // A read-back filled the image: decode it and show the settings.
     virtual void ImageReceived() = 0;
     // A sequence is over: buttons and cursor back; after Failed the port is
@@ -60,7 +65,11 @@ class TLinkEngine
     bool Busy() const { return ProgramStage != 0 || ReadStage != 0; }
 
     void StoreReceivedByte(std::uint8_t Value) { ReceivedBytes.append(char(Value)); }
+    // Fills the image from ReceivedBytes (lead byte skipped, 1700 bytes, the
+    // rest zero) and empties the list.
     void RebuildImageFromReceived();
+    // The image RebuildImageFromReceived would make, without touching either.
+    TEepromImage ReceivedImage() const;
     // Builds and writes one frame, advances Offset and enables the timer.
     bool SendDataFrame(int &Offset, int Len);
 

@@ -25,6 +25,14 @@ inline const QString ProgressPrefix = QStringLiteral("Postęp: ");
 inline const QString ProgrammingDone = QStringLiteral("Programowanie zakończone pomyślnie.");
 inline const QString ReadBackDone = QStringLiteral("zaladowane ustawienia z eprom");
 inline const QString NoAnswer = QStringLiteral("Brak odpowiedzi z modułu.");
+// A read-back whose settings checksum disagrees; %1 the byte read, %2 the
+// value the bytes give, both as two hex digits.
+inline const QString BadChecksum =
+    QStringLiteral("Błędna suma kontrolna odczytanych danych (odczytano %1, wyliczono %2).");
+inline const QString BadChecksumQuestion =
+    QStringLiteral("Odczytane dane mają błędną sumę kontrolną i mogą być uszkodzone. Wczytać je mimo to?");
+inline const QString BadChecksumRefused =
+    QStringLiteral("Odczyt odrzucony - ustawienia nie zostały zmienione.");
 // %1: the serial port's own description of the failure.
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
