@@ -2,12 +2,14 @@
 # make test  - install what is missing, build with sanitizers, run the fuzzers and every test
 # make bench - build optimised and run the benchmarks
 # make screenshots - render the window and the dialogs into docs/screenshots
+# make package - build the Debian package (build/package/pelmor_VERSION_ARCH.deb)
+# make package-check - lintian, desktop-file-validate, appstreamcli and an install test of that package
 # make windows - build pelmor.exe, pelmor-cli.exe, the installer and the zip for Windows (build/windows)
 # make windows-test - run the Windows build's tests under Wine
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
 
-.PHONY: run test build bench screenshots fuzz clean windows windows-test
+.PHONY: run test build bench screenshots fuzz clean package package-check windows windows-test
 
 build:
 	scripts/deps.sh run
@@ -40,6 +42,16 @@ screenshots:
 	scripts/screenshots.sh docs/screenshots
 	cmake --build build -j $(JOBS) --target dialogshots
 	QT_QPA_PLATFORM=offscreen build/bin/dialogshots docs/screenshots
+
+package:
+	scripts/deps.sh package
+	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DPELMOR_TESTS=OFF -DPELMOR_BENCH=OFF >/dev/null
+	cmake --build build/package -j $(JOBS)
+	cd build/package && cpack -G DEB
+
+package-check: package
+	scripts/package-check.sh build/package
 
 windows:
 	scripts/windows.sh

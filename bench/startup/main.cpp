@@ -5,8 +5,13 @@
 // is the process's own high-water mark. The time spent creating and showing
 // the window alone is printed as well.
 //
-// Targets: whole start-up within 4 x the bare window's, peak memory within
-// 1.6 x the bare window's peak.
+// The main window starts as the program starts it: Qt's Polish translations
+// loaded, the icon set, the remembered settings read and the port list with
+// its adapter details in place.
+//
+// Targets: whole start-up within 2.5 x the bare window's, peak memory within
+// 1.5 x the bare window's peak.
+#include "Desktop.h"
 #include "Uformagl.h"
 
 #include <QApplication>
@@ -24,8 +29,8 @@
 namespace
 {
 constexpr int Runs = 7;
-constexpr double TimeTarget = 4.0;
-constexpr double MemoryTarget = 1.6;
+constexpr double TimeTarget = 2.5;
+constexpr double MemoryTarget = 1.5;
 
 long peakKilobytes()
 {
@@ -47,7 +52,10 @@ int child(int argc, char *argv[], bool mainWindow)
     timer.start();
     QMainWindow *window = nullptr;
     if (mainWindow) {
-        window = new TGlownaF;
+        SetUpApplication(app);
+        auto *main = new TGlownaF;
+        main->RestoreDesktopState();
+        window = main;
     } else {
         window = new QMainWindow;
         window->setWindowTitle(QStringLiteral("Tervala Loader v 1.1"));

@@ -99,6 +99,7 @@ void buildAdditional(QWidget *page)
     Spin(more, QStringLiteral("SE1192"), 600, 14, 49, 1, 255, 3);
     Check(more, QStringLiteral("CHB_funkcjaczaswy"), QStringLiteral("Załącz \"czas uzbrajania\""), 8, 26,
           160);
+    KeepContentBelowFrameTop(more);
 }
 
 } // namespace

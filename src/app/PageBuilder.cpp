@@ -1,5 +1,9 @@
 #include "PageBuilder.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
+
 #include "TEdit.h"
 #include "TMemo.h"
 #include "TSpinEdit.h"
@@ -96,3 +100,42 @@ QFrame *Bevel(QWidget *parent, const QString &name, int x, int y, int w)
 }
 
 } // namespace Build
+
+void Build::KeepContentBelowFrameTop(QGroupBox *group)
+{
+    group->ensurePolished();
+    // The content rectangle starts just below the frame's top line; two
+    // pixels more keep the boxes of the top row off it.
+    const int contentTop = group->contentsRect().top() + 2;
+    int top = group->height();
+    int bottom = 0;
+    const auto children = group->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget *child : children) {
+        top = std::min(top, child->y());
+        bottom = std::max(bottom, child->geometry().bottom());
+    }
+    const int shift = contentTop - top;
+    if (children.isEmpty() || shift <= 0)
+        return;
+    for (QWidget *child : children)
+        child->move(child->x(), child->y() + shift);
+    const int needed = bottom + shift + 1 + (group->height() - group->contentsRect().bottom() - 1);
+    if (needed > group->height())
+        group->resize(group->width(), needed);
+}
+
+void Build::KeepBracketsOnOneLine(QLabel *label)
+{
+    const QString text = label->text();
+    const int open = int(text.indexOf(QLatin1Char('[')));
+    if (open <= 0)
+        return;
+    const QFontMetrics metrics(label->font());
+    const int first = metrics.horizontalAdvance(text.left(open).trimmed());
+    const int second = metrics.horizontalAdvance(text.mid(open).trimmed());
+    // Wide enough for either line, too narrow for the first line and the bracket.
+    const int width = std::max(first, second) + 2;
+    if (width >= label->width() || metrics.horizontalAdvance(text.left(open + 1).trimmed()) <= width)
+        return;
+    label->setGeometry(label->x() + (label->width() - width) / 2, label->y(), width, label->height());
+}

@@ -32,6 +32,15 @@ QPushButton *Button(QWidget *parent, const QString &name, const QString &caption
 TMemo *Memo(QWidget *parent, const QString &name, int x, int y, int w, int h);
 // A sunken horizontal line.
 QFrame *Bevel(QWidget *parent, const QString &name, int x, int y, int w);
+
+// Qt draws a group box's frame below its title. When the group's top row
+// would lie across that line, the whole content moves down just enough to
+// clear it, and the group grows by the same amount when its last row would
+// otherwise be cut; the frame itself stays where it was designed.
+void KeepContentBelowFrameTop(QGroupBox *group);
+// Narrows a centred, wrapped label so that its "[...]" part goes whole onto
+// the second line instead of breaking inside the brackets.
+void KeepBracketsOnOneLine(QLabel *label);
 } // namespace Build
 
 // The five pages, built into the page widgets in the order of the page control.

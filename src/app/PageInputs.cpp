@@ -2,6 +2,7 @@
 // SMS texts of the eight inputs, in a scrolling area.
 #include "PageBuilder.h"
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -38,7 +39,8 @@ void BuildPageInputs(QWidget *page)
     box->setObjectName(QStringLiteral("ScrollBox1"));
     box->setFixedSize(737, 405);
 
-    WrappedLabel(box, QStringLiteral("Label26"), QStringLiteral("Czas reakcji  [ x 0,1s]"), 72, -2, 81, 28);
+    QLabel *reactionTime =
+        WrappedLabel(box, QStringLiteral("Label26"), QStringLiteral("Czas reakcji  [ x 0,1s]"), 72, -2, 81, 28);
     WrappedLabel(box, QStringLiteral("Label27"), QStringLiteral("Blokada wejścia po reakcji. [x 10s]"), 148,
                  -2, 105, 28);
     Label(box, QStringLiteral("Label55"), QStringLiteral("Reakcja wyjść na:"), 272, 6);
@@ -69,4 +71,6 @@ void BuildPageInputs(QWidget *page)
             Bevel(box, QStringLiteral("Bevel%1").arg(i + 3), 7, y1 + 46, 730);
     }
     area->setWidget(box);
+    // Measured in the window's font, which the box has only from here on.
+    KeepBracketsOnOneLine(reactionTime);
 }

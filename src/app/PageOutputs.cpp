@@ -59,4 +59,5 @@ void BuildPageOutputs(QWidget *page)
         Edit(confirm, QStringLiteral("ETSpecSMS_We%1_Re%2").arg(line.slot).arg(line.reaction), 184,
              line.y - 2, 305, 35);
     }
+    KeepContentBelowFrameTop(confirm);
 }

@@ -21,6 +21,7 @@ bool TMachinePortSource::Open()
 {
     Names.clear();
     Paths.clear();
+    About.clear();
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &port : ports) {
         Names << port.portName().toLocal8Bit();
@@ -30,8 +31,25 @@ bool TMachinePortSource::Open()
 #else
         Paths << port.systemLocation().toLocal8Bit() + '\0';
 #endif
+        QStringList lines;
+        if (!port.description().isEmpty())
+            lines << QStringLiteral("Opis: %1").arg(port.description());
+        if (!port.manufacturer().isEmpty())
+            lines << QStringLiteral("Producent: %1").arg(port.manufacturer());
+        if (!port.serialNumber().isEmpty())
+            lines << QStringLiteral("Numer seryjny: %1").arg(port.serialNumber());
+        if (port.hasVendorIdentifier() && port.hasProductIdentifier())
+            lines << QStringLiteral("VID:PID: %1:%2")
+                         .arg(port.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                         .arg(port.productIdentifier(), 4, 16, QLatin1Char('0'));
+        About << lines.join(QLatin1Char('\n'));
     }
     return !ports.isEmpty();
+}
+
+QString TMachinePortSource::Details(int index)
+{
+    return index >= 0 && index < About.size() ? About[index] : QString();
 }
 
 bool TMachinePortSource::Value(int index, QByteArray &name, QByteArray &data)
@@ -45,7 +63,14 @@ bool TMachinePortSource::Value(int index, QByteArray &name, QByteArray &data)
 
 void ListSerialPorts(QStringList &Target, TPortSource &source)
 {
-    QStringList found;
+    Target.clear();
+    for (const TPortEntry &entry : ListSerialPortEntries(source))
+        Target << entry.Path;
+}
+
+QList<TPortEntry> ListSerialPortEntries(TPortSource &source)
+{
+    QList<TPortEntry> found;
     if (source.Open()) {
         for (int index = 0;; ++index) {
             QByteArray name;
@@ -56,12 +81,19 @@ void ListSerialPorts(QStringList &Target, TPortSource &source)
             if (name.size() >= NameBufferSize || data.size() > DataBufferSize)
                 break;
             const int end = data.indexOf('\0');
-            found << QString::fromLocal8Bit(end < 0 ? data : data.left(end));
+            found.append({QString::fromLocal8Bit(end < 0 ? data : data.left(end)), source.Details(index)});
         }
         source.Close();
     }
-    std::stable_sort(found.begin(), found.end(), lessCaseInsensitive);
-    Target = found;
+    std::stable_sort(found.begin(), found.end(),
+                     [](const TPortEntry &a, const TPortEntry &b) { return lessCaseInsensitive(a.Path, b.Path); });
+    return found;
+}
+
+bool IsUsbAdapterPort(const QString &path)
+{
+    const QString name = path.section(QLatin1Char('/'), -1);
+    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
 
 namespace
@@ -86,4 +118,12 @@ void ListSerialPorts(QStringList &Target)
     }
     TMachinePortSource machine;
     ListSerialPorts(Target, machine);
+}
+
+QList<TPortEntry> ListSerialPortEntries()
+{
+    if (TPortSource *source = portSourceOverride())
+        return ListSerialPortEntries(*source);
+    TMachinePortSource machine;
+    return ListSerialPortEntries(machine);
 }

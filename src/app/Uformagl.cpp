@@ -3,6 +3,7 @@
 // their own files.
 #include "Uformagl.h"
 
+#include "Desktop.h"
 #include "ModuleLink.h"
 #include "PageBuilder.h"
 #include "PortTools.h"
@@ -20,8 +21,6 @@
 #include <QIcon>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -48,24 +47,6 @@ QFont windowFont()
     return font;
 }
 
-// The program icon: one 32 x 32 picture, drawn here rather than shipped as a file.
-QIcon programIcon()
-{
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x1f, 0x4e, 0x8c));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    QFont letter(QStringLiteral("DejaVu Sans"));
-    letter.setBold(true);
-    letter.setPixelSize(22);
-    painter.setFont(letter);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("T"));
-    return QIcon(picture);
-}
 } // namespace
 
 TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
@@ -74,10 +55,11 @@ TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("GlownaF"));
     setWindowTitle(QStringLiteral("Tervala Loader v 1.1"));
     setFont(windowFont());
-    setWindowIcon(programIcon());
+    setWindowIcon(ProgramIcon());
     buildMenu();
     buildFrame();
     bindHandlers();
+    bindDesktop();
     resize(ClientWidth,
            StripHeight + PagesHeight + InfoHeight + StatusHeight + menuBar()->sizeHint().height());
     FormCreate();
@@ -292,9 +274,7 @@ void TGlownaF::bindHandlers()
 void TGlownaF::FormCreate()
 {
     CBcom->clear();
-    QStringList ports;
-    ListSerialPorts(ports);
-    CBcom->addItems(ports);
+    FillPortBox(ListSerialPortEntries());
     if (CBcom->count() > 0)
         CBcom->setCurrentIndex(0);
 

@@ -32,6 +32,7 @@ class TModuleLink;
 class TWidgetLinkView;
 class TMemo;
 class TSpinEdit;
+struct TPortEntry;
 
 class TGlownaF : public QMainWindow
 {
@@ -123,6 +124,29 @@ class TGlownaF : public QMainWindow
     void FillSmsCentres();
     void CBcentrumChange(QObject *Sender);
 
+    // At home on the desktop (UformaglDesktop.cpp). What is remembered
+    // between runs: the port of the last run, the folder of the last open or
+    // save, the recent files and the window's place.
+    void RestoreDesktopState();
+    void SaveDesktopState() const;
+    // Opens a settings file by name as "Odczytaj ..." does once its dialog
+    // is confirmed; the command line, a dropped file and "Ostatnio
+    // otwierane" all come here. False when nothing was opened.
+    bool OpenFileByName(const QString &fileName);
+    // Loads a settings file into the record, the notes and the controls;
+    // false (with the error shown, nothing changed) when it cannot be read.
+    bool OpenSettingsFile(const QString &fileName);
+    // A file opened or saved: first in the recent list, its folder the one
+    // the file dialogs start in.
+    void NoteFileUsed(const QString &fileName);
+    QStringList RecentFiles() const { return Recent; }
+    void OpenRecentFile(const QString &fileName);
+    // Reads the port list again, keeping the text in the box.
+    void RefreshPortList();
+    // The remembered port when present, else the first USB adapter, else item 0.
+    void SelectStartPort(const QString &remembered);
+    QMenu *RecentMenu = nullptr;
+
     // Controls that the frame and the link use directly.
     QComboBox *CBcom = nullptr;
     QPushButton *Bprogramuj = nullptr;
@@ -159,6 +183,11 @@ class TGlownaF : public QMainWindow
 
   private:
     [[noreturn]] static void missingControl(const QString &name);
+    void bindDesktop();
+    void FillPortBox(const QList<TPortEntry> &ports);
+    void RebuildRecentMenu();
+    void SaveRecentFiles() const;
+    QStringList Recent;
     void buildFrame();
     void buildMenu();
     void layoutClient();

@@ -20,29 +20,39 @@ void TGlownaF::Button1Click()
         SaveSettingsFile(ModuleSettings, SaveDialog1->FileName);
     } catch (const SettingsFileError &error) {
         ShowError(this, error.Message);
+        return;
     } catch (const std::exception &error) {
         ShowError(this, QString::fromLocal8Bit(error.what()));
+        return;
     }
+    NoteFileUsed(SaveDialog1->FileName);
 }
 
 void TGlownaF::Button2Click()
 {
     if (!OpenDialog1->Execute())
         return;
+    OpenSettingsFile(OpenDialog1->FileName);
+}
+
+bool TGlownaF::OpenSettingsFile(const QString &fileName)
+{
     // Nothing changes unless the whole file was read.
     TModuleSettings loaded = ModuleSettings;
     try {
-        LoadSettingsFile(OpenDialog1->FileName, loaded);
+        LoadSettingsFile(fileName, loaded);
     } catch (const SettingsFileError &error) {
         ShowError(this, error.Message);
-        return;
+        return false;
     } catch (const std::exception &error) {
         ShowError(this, QString::fromLocal8Bit(error.what()));
-        return;
+        return false;
     }
     ModuleSettings = loaded;
     RecordToForm();
     UserNotesToForm();
     OutputOptionsClick();
     ChBFlags_4Click();
+    NoteFileUsed(fileName);
+    return true;
 }

@@ -1,8 +1,14 @@
 #include "Uplik.h"
 
+#include "SystemErrors.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
 
 #include <zlib.h>
 
@@ -22,6 +28,33 @@ QString damagedMessage()
     return QStringLiteral("plik jest uszkodzony albo nie jest plikiem ustawień");
 }
 
+QString cannotCreate(const QString &fullName, const QString &reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(fullName, reason);
+}
+
+// The system's reason as a sentence: "Brak uprawnień."
+QString reasonSentence(int error, const QFileDevice &file)
+{
+    QString reason = error != 0 ? SystemErrorText(error) : file.errorString();
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    return reason + QLatin1Char('.');
+}
+
+QString cannotOpen(const QString &fullName, int error, const QFileDevice &file)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, reasonSentence(error, file));
+}
+
+// The reason a write failed: the system's error number when it left one,
+// else the file's own text.
+QString writeFailure(const QString &fullName, int error, const QFileDevice &file)
+{
+    const QString reason = error != 0 ? SystemErrorText(error) : file.errorString();
+    return QStringLiteral("Nie można zapisać pliku \"%1\": %2.").arg(fullName, reason);
+}
+
 }  // namespace
 
 QByteArray CompressSettings(const TModuleSettings &settings, const TUserNotes &notes)
@@ -34,7 +67,7 @@ QByteArray CompressSettings(const TModuleSettings &settings, const TUserNotes &n
     // compress2 writes a zlib (RFC 1950) stream; the default level gives 0x78 0x9C.
     if (compress2(reinterpret_cast<Bytef *>(out.data()), &size, content, sizeof content,
                   Z_DEFAULT_COMPRESSION) != Z_OK)
-        throw SettingsFileError(QStringLiteral("Stream write error"));
+        throw SettingsFileError(QStringLiteral("Nie można spakować ustawień: brak pamięci."));
     out.resize(qsizetype(size));
     return out;
 }
@@ -93,23 +126,61 @@ QString DecompressSettings(const QByteArray &compressed, TModuleSettings &settin
     return {};
 }
 
+QString WritableTargetProblem(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString fullName = info.absoluteFilePath();
+    if (fileName.isEmpty())
+        return cannotCreate(fullName, QStringLiteral("Nie podano nazwy pliku."));
+    if (info.exists()) {
+        // Replacing a device, a FIFO or a folder by a file would destroy it.
+        if (!info.isFile())
+            return cannotCreate(fullName, QStringLiteral("To nie jest zwykły plik (urządzenie, kolejka FIFO albo "
+                                                         "folder), więc nie zostanie zastąpiony."));
+        // Root may write anything; a file without any write bit was still
+        // marked read-only by its owner.
+        const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        if (!info.isWritable() || !(info.permissions() & writeBits))
+            return cannotCreate(fullName, QStringLiteral("Plik jest tylko do odczytu."));
+    }
+    // The new content goes to a temporary file beside the target first.
+    const QString folder = info.absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return cannotCreate(fullName, QStringLiteral("Nie ma folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
+    QTemporaryFile probe(folder + QStringLiteral("/.pelmor-XXXXXX"));
+    errno = 0;
+    if (!probe.open())
+        return cannotCreate(fullName, QStringLiteral("Nie można utworzyć pliku w folderze \"%1\": %2.")
+                                          .arg(QDir::toNativeSeparators(folder),
+                                               errno != 0 ? SystemErrorText(errno) : probe.errorString()));
+    return {};
+}
+
 void WriteWholeFile(const QString &fileName, const QByteArray &bytes)
 {
+    const QString fullName = QFileInfo(fileName).absoluteFilePath();
+    const QString problem = WritableTargetProblem(fileName);
+    if (!problem.isEmpty())
+        throw SettingsFileError(problem);
     // Written beside the target and renamed over it only when complete, so a
-    // failed write leaves any earlier file as it was.
+    // failed write leaves any earlier file as it was. QSaveFile gives the new
+    // file the permissions of the one it replaces.
     QSaveFile file(fileName);
     // Unbuffered, so a short write is seen here: a buffered QSaveFile can
     // commit a cut file when its final flush writes only part (Qt 6.4).
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw SettingsFileError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
+        throw SettingsFileError(cannotCreate(fullName, reasonSentence(errno, file)));
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
         file.cancelWriting();
         file.commit();  // only discards the temporary file
-        throw SettingsFileError(QStringLiteral("Stream write error"));
+        throw SettingsFileError(writeFailure(fullName, error, file));
     }
+    errno = 0;
     if (!file.commit())
-        throw SettingsFileError(QStringLiteral("Stream write error"));
+        throw SettingsFileError(writeFailure(fullName, errno, file));
 }
 
 void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings, const TUserNotes &notes)
@@ -121,11 +192,15 @@ void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserN
 {
     const QString fullName = QFileInfo(fileName).absoluteFilePath();
     QFile file(fileName);
+    errno = 0;
+    if (QFileInfo(fileName).isDir())
+        throw SettingsFileError(cannotOpen(fullName, EISDIR, file));
     if (!file.open(QIODevice::ReadOnly))
-        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+        throw SettingsFileError(cannotOpen(fullName, errno, file));
+    errno = 0;
     const QByteArray compressed = file.read(MaxCompressedRead);
     if (compressed.isEmpty() && file.error() != QFileDevice::NoError)
-        throw SettingsFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullName, file.errorString()));
+        throw SettingsFileError(cannotOpen(fullName, errno, file));
     TModuleSettings newSettings;
     TUserNotes newNotes;
     const QString error = DecompressSettings(compressed, newSettings, newNotes, file.atEnd());

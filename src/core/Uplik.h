@@ -35,8 +35,14 @@ void WriteSettingsFile(const QString &fileName, const TModuleSettings &settings,
 void ReadSettingsFile(const QString &fileName, TModuleSettings &settings, TUserNotes &notes);
 
 // Replaces the file with these bytes all at once, or leaves it as it was
-// and throws SettingsFileError.
+// and throws SettingsFileError. A target that exists and is not a regular
+// file (device, FIFO, folder) or is read-only is refused, also for root; a
+// replaced file keeps its permission bits.
 void WriteWholeFile(const QString &fileName, const QByteArray &bytes);
+
+// Why WriteWholeFile would refuse the file before writing anything (the
+// message names the file), or an empty string: it can be written.
+QString WritableTargetProblem(const QString &fileName);
 
 // The program's forms: the notes come from and go to the global UserNotes.
 bool SaveSettingsFile(TModuleSettings settings, const QString &fileName);

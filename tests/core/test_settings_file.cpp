@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 #include <zlib.h>
 
 #ifndef _WIN32
@@ -228,7 +230,8 @@ TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileAsItWas)
         WriteSettingsFile(path("keep.ulmar"), record, notes);
     } catch (const SettingsFileError &e) {
         threw = true;
-        EXPECT_EQ(e.Message, QStringLiteral("Stream write error"));
+        EXPECT_EQ(e.Message, QStringLiteral("Nie można zapisać pliku \"%1\": przekroczony dopuszczalny rozmiar pliku.")
+                                 .arg(path("keep.ulmar")));
     }
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
     EXPECT_TRUE(threw);
@@ -237,6 +240,71 @@ TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileAsItWas)
         << "no temporary file is left behind";
 }
 #endif
+
+// Targets that must never be replaced: each is refused with a reason that
+// names it, and is left exactly as it was.
+TEST_F(SettingsFile, NonRegularAndReadOnlyTargetsAreRefused)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo")).constData(), 0644), 0);
+    writeAll(path("readonly.ulmar"), QByteArray("old"));
+    ASSERT_TRUE(QFile::setPermissions(path("readonly.ulmar"), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(QFile::link(path("fifo"), path("link-to-fifo")));
+    struct Case {
+        QString target;
+        QString reasonPart;
+    };
+    const Case cases[] = {
+        {path("folder"), QStringLiteral("To nie jest zwykły plik")},
+        {path("fifo"), QStringLiteral("To nie jest zwykły plik")},
+        {path("link-to-fifo"), QStringLiteral("To nie jest zwykły plik")},
+        {QStringLiteral("/dev/null"), QStringLiteral("To nie jest zwykły plik")},
+        // Refused also when the tests run as root, who could write it.
+        {path("readonly.ulmar"), QStringLiteral("Plik jest tylko do odczytu.")},
+        {path("no-such-folder/x.ulmar"), QStringLiteral("Nie ma folderu")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        const QString problem = WritableTargetProblem(c.target);
+        EXPECT_TRUE(problem.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(c.target)))
+            << problem.toStdString();
+        EXPECT_TRUE(problem.contains(c.reasonPart)) << problem.toStdString();
+        try {
+            WriteSettingsFile(c.target, record, notes);
+            ADD_FAILURE() << "written";
+        } catch (const SettingsFileError &e) {
+            EXPECT_EQ(e.Message, problem);
+        }
+    }
+    QFileInfo fifo(path("fifo"));
+    EXPECT_FALSE(fifo.isFile());
+    EXPECT_TRUE(fifo.exists());
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+    EXPECT_EQ(readAll(path("readonly.ulmar")), QByteArray("old"));
+    EXPECT_TRUE(WritableTargetProblem(path("new.ulmar")).isEmpty());
+}
+
+TEST_F(SettingsFile, AReplacedFileKeepsItsPermissionBits)
+{
+    using P = QFileDevice;
+    const QFileDevice::Permissions modes[] = {
+        P::ReadOwner | P::WriteOwner,
+        P::ReadOwner | P::WriteOwner | P::ReadGroup,
+        P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup | P::ReadOther,
+    };
+    for (const auto mode : modes) {
+        SCOPED_TRACE(int(mode));
+        const QString file = dir.filePath(QStringLiteral("mode-%1.ulmar").arg(int(mode)));
+        writeAll(file, QByteArray("old"));
+        ASSERT_TRUE(QFile::setPermissions(file, mode));
+        WriteSettingsFile(file, record, notes);
+        EXPECT_EQ(readBack(file), content);
+        // The user, group and other bits are what the file had.
+        const auto unixBits = P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadGroup | P::WriteGroup |
+                              P::ExeGroup | P::ReadOther | P::WriteOther | P::ExeOther;
+        EXPECT_EQ(QFileInfo(file).permissions() & unixBits, mode);
+    }
+}
 
 TEST_F(SettingsFile, LengthBytesAboveTheirCapacityAreBroughtDown)
 {

@@ -30,6 +30,7 @@ class TFakePortSource : public TPortSource
     struct TValue {
         QByteArray name;
         QByteArray data;
+        QString details = {};
     };
     bool Available = true;
     std::vector<TValue> Values;
@@ -45,6 +46,10 @@ class TFakePortSource : public TPortSource
         name = Values[index].name;
         data = Values[index].data;
         return true;
+    }
+    QString Details(int index) override
+    {
+        return index >= 0 && index < int(Values.size()) ? Values[index].details : QString();
     }
     void Close() override { Closed = true; }
 };

@@ -1,4 +1,6 @@
 // The GUI tests need one QApplication; without a display they run offscreen.
+#include "UserFolders.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@ int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    IsolateUserFolders();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmor"));
     ::testing::InitGoogleTest(&argc, argv);

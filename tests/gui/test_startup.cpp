@@ -85,8 +85,13 @@ TEST_F(GuiTest, MenuAsTabled)
     EXPECT_EQ(top[0]->text(), "Plik");
     EXPECT_EQ(top[1]->text(), "Pomoc");
     const QList<QAction *> file = window->Control<QMenu>("Plik1")->actions();
-    ASSERT_EQ(file.size(), 4);
+    // The three items and their separator, then "Ostatnio otwierane" after them.
+    ASSERT_EQ(file.size(), 6);
     EXPECT_TRUE(file[2]->isSeparator());
+    EXPECT_EQ(file[3]->objectName(), "Wyjscie1");
+    EXPECT_TRUE(file[4]->isSeparator());
+    EXPECT_EQ(file[5]->text(), "Ostatnio otwierane");
+    EXPECT_EQ(file[5]->menu(), window->RecentMenu);
     const QList<QAction *> help = window->Control<QMenu>("Pomoc1")->actions();
     ASSERT_EQ(help.size(), 2);
     EXPECT_EQ(help[1]->text(), "Rozwiązywanie problemów");

@@ -28,6 +28,7 @@ class SimProcess
     SimProcess &operator=(const SimProcess &) = delete;
 
     QString path() const { return path_; }
+    qint64 pid() const { return process_.processId(); }
     // Stops the simulator and returns what it reported on stderr.
     QString stop()
     {

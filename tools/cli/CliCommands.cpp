@@ -4,8 +4,10 @@
 #include "FileCommands.h"
 #include "LinkCommands.h"
 #include "PelmorVersion.h"
+#include "QtTranslations.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -160,5 +162,10 @@ int RunCli(const QStringList &args)
     if (!parsed.line)
         return usageError(parsed.error, QStringLiteral("Użycie: %1\nOpis: pelmor-cli help %2\n")
                                             .arg(CommandUsage(*command), command->name));
+    // From here on Qt's own texts (the serial port's reasons) are Polish, as
+    // in the window; the command line itself was read with Qt's texts as
+    // they are, which the parser's messages rely on.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        InstallQtTranslations(*app);
     return command->run(*parsed.line);
 }

@@ -4,10 +4,8 @@
 #include "SettingsJson.h"
 #include "Uplik.h"
 
-#include <QFile>
 #include <QJsonDocument>
 
-#include <cstdio>
 #include <cstring>
 
 int RunNewCommand(const CommandLine &line)
@@ -25,8 +23,7 @@ int RunDumpCommand(const CommandLine &line)
     if (!ReadSettings(line.positional[0], settings, notes))
         return ExitFailed;
     const QByteArray json = QJsonDocument(SettingsToJson(settings, notes)).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
+    return WriteOutput(QStringLiteral("-"), json) ? ExitOk : ExitFailed;
 }
 
 int RunImageCommand(const CommandLine &line)
@@ -37,25 +34,22 @@ int RunImageCommand(const CommandLine &line)
         return ExitFailed;
     TEepromImage image;
     SettingsToEeprom(settings, image);
-    try {
-        WriteWholeFile(line.option(QStringLiteral("output")),
-                       QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
-    } catch (const SettingsFileError &e) {
-        return Failure(e.Message);
-    }
-    return ExitOk;
+    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
+    return WriteOutput(line.option(QStringLiteral("output")), bytes) ? ExitOk : ExitFailed;
 }
 
 int RunDecodeCommand(const CommandLine &line)
 {
-    QFile in(line.positional[0]);
-    if (!in.open(QIODevice::ReadOnly))
-        return Failure(QStringLiteral("Cannot open file \"%1\". %2").arg(in.fileName(), in.errorString()));
-    // One byte more than an image, so a longer file is told apart without reading it whole.
-    const QByteArray bytes = in.read(qint64(EepromImageSize) + 1);
-    if (bytes.size() != qsizetype(EepromImageSize))
-        return Failure(QStringLiteral("obraz EEPROM \"%1\" musi mieć dokładnie %2 bajtów")
-                           .arg(in.fileName())
+    const QString input = line.positional[0];
+    QByteArray bytes;
+    bool whole = false;
+    // A longer file is told apart without reading it whole.
+    if (!ReadInput(input, qint64(EepromImageSize), bytes, whole))
+        return ExitFailed;
+    if (!whole || bytes.size() != qsizetype(EepromImageSize))
+        return Failure(QStringLiteral("Obraz EEPROM %1 musi mieć dokładnie %2 bajtów.")
+                           .arg(IsStandardStream(input) ? QStringLiteral("ze standardowego wejścia")
+                                                        : QStringLiteral("\"%1\"").arg(input))
                            .arg(EepromImageSize));
 
     TModuleSettings settings;

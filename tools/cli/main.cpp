@@ -5,8 +5,15 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // Past a file size limit a write then fails and is reported, instead of
+    // the signal ending the program with the old file half replaced.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     return RunCli(app.arguments().mid(1));
 }

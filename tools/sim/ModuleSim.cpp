@@ -1,9 +1,15 @@
 #include "ModuleSim.h"
 
+#include "SystemErrors.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -52,12 +58,37 @@ void ModuleSim::loadEeprom()
         in.read(reinterpret_cast<char *>(eeprom_.data()), EepromSize);
 }
 
-void ModuleSim::saveEeprom() const
+bool ModuleSim::saveEeprom() const
 {
     if (options_.eepromFile.empty())
-        return;
-    std::ofstream out(options_.eepromFile, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(eeprom_.data()), EepromSize);
+        return true;
+    // Written beside the file and renamed over it, so a failed store leaves
+    // the module's previous content as it was.
+    std::string temp = options_.eepromFile + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    bool ok = fd >= 0;
+    const char *data = reinterpret_cast<const char *>(eeprom_.data());
+    std::size_t done = 0;
+    while (ok && done < std::size_t(EepromSize)) {
+        const ssize_t n = ::write(fd, data + done, EepromSize - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += std::size_t(n);
+    }
+    const int error = ok ? 0 : errno;
+    ok = ok && ::fsync(fd) == 0;
+    if (fd >= 0 && ::close(fd) != 0)
+        ok = false;
+    ok = ok && ::rename(temp.c_str(), options_.eepromFile.c_str()) == 0;
+    if (!ok) {
+        std::fprintf(stderr, "tervala-sim: nie można zapisać pliku EEPROM \"%s\": %s\n", options_.eepromFile.c_str(),
+                     SystemErrorText(error ? error : errno).toLocal8Bit().constData());
+        if (fd >= 0)
+            ::unlink(temp.c_str());
+    }
+    return ok;
 }
 
 ModuleSim::Clock::duration bytesTime(long baud, std::size_t count)
@@ -133,6 +164,7 @@ bool ModuleSim::handleCommand(const std::string &command)
             return false;
         mode_ = Mode::Data;
         frame_ = 1;
+        secondReaderTakes();
         answer("OK*1");
     } else if (tail == "*3") {
         ++sequence_;
@@ -156,7 +188,10 @@ bool ModuleSim::handleCommand(const std::string &command)
     } else if (tail == "*5") {
         if (strikes(FaultPoint::End, 0))
             return false;
-        saveEeprom();
+        // A programming the module could not store is never confirmed.
+        if (!saveEeprom())
+            return true;
+        secondReaderTakes();
         answer("OK*1");
     }
     // Anything else is noise the module does not answer.
@@ -167,7 +202,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
 {
     const int number = frame_;
     if (frame.compare(0, 2, "*0") != 0 || frame.compare(frame.size() - 2, 2, "*1") != 0) {
-        std::fprintf(stderr, "tervala-sim: malformed frame %d\n", number);
+        std::fprintf(stderr, "tervala-sim: zniekształcona ramka %d\n", number);
         mode_ = Mode::Command;
         return true;
     }
@@ -178,6 +213,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
     std::copy(frame.begin() + 2, frame.end() - 2, eeprom_.begin() + frameOffset(number));
     if (strikes(FaultPoint::Frame, number))
         return false;
+    secondReaderTakes();
     if (number < Frames) {
         ++frame_;
         answer(options_.bareAck && faulty() ? "*1" : "D*1");
@@ -186,8 +222,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
     mode_ = Mode::Command;
     if (options_.endViaCommand) {
         answer(options_.bareAck && faulty() ? "*1" : "D*1");
-    } else {
-        saveEeprom();
+    } else if (saveEeprom()) {
         answer("OK*1");
     }
     return true;
@@ -234,6 +269,23 @@ std::string ModuleSim::noise(int count)
             bytes += c;
     }
     return bytes;
+}
+
+void ModuleSim::secondReaderTakes()
+{
+    if (!options_.secondReader || readerFd_ < 0 || !faulty())
+        return;
+    // Byte by byte, each taken as soon as it is on the line: the program is
+    // woken for every one of them and mostly finds it gone.
+    char taken[256];
+    for (int burst = 0; burst < 8; ++burst) {
+        writeAt(noise(1), Clock::now());
+        pollfd pfd{readerFd_, POLLIN, 0};
+        if (poll(&pfd, 1, 2) > 0)
+            while (::read(readerFd_, taken, sizeof taken) > 0) {
+            }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
 }
 
 void ModuleSim::writeAt(const std::string &bytes, Clock::time_point when)

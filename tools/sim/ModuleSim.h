@@ -17,6 +17,8 @@ class ModuleSim
     using Clock = std::chrono::steady_clock;
 
     ModuleSim(int masterFd, const SimOptions &options);
+    // The descriptor a second reader on the line reads from (--second-reader).
+    void setSecondReader(int deviceFd) { readerFd_ = deviceFd; }
     // Handles bytes read from the line. False once the line has been closed.
     bool take(const std::string &bytes, Clock::time_point readAt);
     const std::vector<long> &turnarounds() const { return turnaroundsUs_; }
@@ -36,12 +38,16 @@ class ModuleSim
     void answer(std::string bytes, bool splitEnd = false, int cutAfter = -1);
     // Line noise: random bytes without "*", so it never forms a mark.
     std::string noise(int count);
+    // Noise in small bursts that the second reader takes off the line.
+    void secondReaderTakes();
     void writeAt(const std::string &bytes, Clock::time_point when);
     void closeLine();
     void loadEeprom();
-    void saveEeprom() const;
+    // False, after saying why on stderr, when the EEPROM file could not be replaced.
+    bool saveEeprom() const;
 
     int fd_;
+    int readerFd_ = -1;
     SimOptions options_;
     std::array<std::uint8_t, EepromSize> eeprom_{};
     std::string in_;

@@ -1,8 +1,12 @@
 // tervala-sim: a stand-in for the Tervala module. Opens a pseudo-terminal,
 // prints the device path on its first line and answers the program's
 // commands; options inject the faults a real line shows.
+#include "LineHold.h"
 #include "ModuleSim.h"
+#include "PelmorVersion.h"
 #include "SimOptions.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <csignal>
@@ -16,26 +20,6 @@
 
 namespace
 {
-
-const char Usage[] = R"(usage: tervala-sim [options]
-Opens a pseudo-terminal, prints its device path on the first line and answers
-as the Tervala module does until SIGTERM or SIGINT.
-  --eeprom FILE      the module's 2048-byte EEPROM, kept between runs
-  --baud N           pace answers at N baud (10 bits per byte); 0 = at once
-  --delay MS         wait before every answer
-  --silent-at P      stop answering at P: start | frame:N | end | read[:BYTES]
-  --close-at P       close the line at P (as a pulled cable), then exit
-  --bare-ack         acknowledge frames with "*1" alone
-  --chunk N          send answers in blocks of N bytes ...
-  --gap MS           ... with this pause between blocks
-  --split-end        split the read-back's end mark: "*" and "1" in two blocks
-  --garbage N        N bytes of noise (no "*") before every answer
-  --read-noise N     N bytes of noise (no "*") before the read-back stream only,
-                     as from a module still sending when "*3*1" came
-  --end direct|command  answer frame 27 with "OK*1" or ask for "*5*1"
-  --once             faults, delays and noise in the first sequence only
-  --stats            print the turnaround per frame on stderr at exit
-)";
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -56,28 +40,35 @@ void printStats(const std::vector<long> &samples)
 
 int main(int argc, char **argv)
 {
-    SimOptions options;
+    QStringList args;
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--help") {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-    const std::string complaint = ParseSimOptions(argc, argv, options);
-    if (!complaint.empty()) {
-        std::fprintf(stderr, "tervala-sim: %s\n", complaint.c_str());
+        args << QString::fromLocal8Bit(argv[i]);
+    const SimCommandLine line = ParseSimOptions(args);
+    if (line.help) {
+        std::fputs(SimHelp().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::puts("tervala-sim " PELMOR_VERSION);
+        return 0;
+    }
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "tervala-sim: %s\n%s", line.error.toLocal8Bit().constData(),
+                     SimUsage().toLocal8Bit().constData());
         return 2;
     }
+    const SimOptions &options = line.options;
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        std::perror("tervala-sim: pseudo-terminal");
+        std::perror("tervala-sim: nie można otworzyć pseudoterminala");
         return 1;
     }
     const char *path = ptsname(master);
     // Our own handle on the device keeps the line up while the program
     // closes and reopens its port; it also puts the line in raw mode at once.
-    const int keeper = ::open(path, O_RDWR | O_NOCTTY);
+    const int keeper = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (keeper < 0) {
-        std::perror("tervala-sim: open device");
+        std::perror("tervala-sim: nie można otworzyć urządzenia pseudoterminala");
         return 1;
     }
     termios tio{};
@@ -85,12 +76,17 @@ int main(int argc, char **argv)
     cfmakeraw(&tio);
     tcsetattr(keeper, TCSANOW, &tio);
 
+    LineHold hold;
+    if (!hold.take(LineHold::Kind(options.hold), path, keeper))
+        return 1;
+
     std::signal(SIGTERM, requestStop);
     std::signal(SIGINT, requestStop);
     std::printf("%s\n", path);
     std::fflush(stdout);
 
     ModuleSim sim(master, options);
+    sim.setSecondReader(keeper);
     char buffer[4096];
     while (!stopRequested) {
         pollfd pfd{master, POLLIN, 0};
@@ -102,7 +98,7 @@ int main(int argc, char **argv)
             continue;
         if (!sim.take(std::string(buffer, std::size_t(n)), ModuleSim::Clock::now())) {
             // The line closed mid-run, as a pulled cable would.
-            std::fprintf(stderr, "tervala-sim: line closed\n");
+            std::fprintf(stderr, "tervala-sim: linia zamknięta\n");
             ::close(keeper);
             ::close(master);
             break;

@@ -48,6 +48,13 @@ bool TModuleLink::StartReadBack(const QString &portName)
     return commandSent(engine_.BeginReadBack(error), portName, error);
 }
 
+void TModuleLink::Interrupt()
+{
+    engine_.Stop();
+    port_.Close();
+    view_.SetLinkBusy(false);
+}
+
 bool TModuleLink::commandSent(bool sent, const QString &portName, const QString &error)
 {
     if (sent)

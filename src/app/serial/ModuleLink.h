@@ -52,6 +52,11 @@ class TModuleLink : public QObject, private TLinkHost
     // start; the buttons and the cursor are then as before.
     bool StartReadBack(const QString &portName);
 
+    // Stops whatever runs at once: nothing more is sent, the port (with its
+    // lock) is let go and the buttons and the cursor come back. No line is
+    // shown and no SequenceFinished follows.
+    void Interrupt();
+
     bool Busy() const { return engine_.Busy(); }
     TLinkEngine &Engine() { return engine_; }
     TComPort &ComPort2() { return port_; }

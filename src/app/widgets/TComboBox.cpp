@@ -14,3 +14,10 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     connect(this, &QComboBox::activated, this, changed);
     connect(lineEdit(), &QLineEdit::textEdited, this, changed);
 }
+
+void TComboBox::showPopup()
+{
+    if (OnDropDown)
+        OnDropDown();
+    QComboBox::showPopup();
+}

@@ -13,4 +13,9 @@ class TComboBox : public QComboBox
     explicit TComboBox(QWidget *parent = nullptr);
 
     std::function<void(QObject *sender)> OnChange;
+    // Runs each time the drop-down list is about to open.
+    std::function<void()> OnDropDown;
+
+  protected:
+    void showPopup() override;
 };

@@ -49,6 +49,8 @@ void TFileDialog::configure(QFileDialog &dialog) const
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(nameFilters());
     dialog.setDefaultSuffix(DefaultExt);
+    if (!Directory.isEmpty())
+        dialog.setDirectory(Directory);
     if (!FileName.isEmpty())
         dialog.selectFile(FileName);
 }
@@ -60,6 +62,7 @@ bool TFileDialog::Execute()
         answer.Filter = Filter;
         answer.DefaultExt = DefaultExt;
         answer.FileName = FileName;
+        answer.Directory = Directory;
         if (!responder()(answer) || answer.FileName.isEmpty())
             return false;
         FileName = withDefaultExt(answer.FileName);

@@ -25,6 +25,8 @@ class TFileDialog : public QObject
     QString DefaultExt;
     // Proposed before showing, the chosen name after a confirmed showing.
     QString FileName;
+    // The folder shown when no name is proposed.
+    QString Directory;
 
     // Shows the dialog; true when the user confirmed a name.
     bool Execute();

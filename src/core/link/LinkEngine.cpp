@@ -55,6 +55,15 @@ void TLinkEngine::Abort(const QString &line)
     host_.SequenceEnded(TLinkEnd::Failed);
 }
 
+void TLinkEngine::Stop()
+{
+    ProgramStage = 0;
+    ReadStage = 0;
+    host_.SetTimerEnabled(false);
+    ReceivedBytes.clear();
+    splitter_.ClearBuffer();
+}
+
 bool TLinkEngine::write(const QByteArray &bytes)
 {
     QString error;

@@ -56,6 +56,9 @@ class TLinkEngine
     // Ends a running sequence at once with the given line (write failure,
     // device gone). Nothing collected so far is decoded.
     void Abort(const QString &line);
+    // Ends a running sequence at once without a word or an ending (the
+    // program is being stopped; its caller says why). Nothing more is sent.
+    void Stop();
 
     // The splitter's end-of-packet hook: the answer dispatch.
     void ComDataPacket2CustomStop(const QByteArray &Str, int &Pos);

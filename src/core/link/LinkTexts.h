@@ -36,10 +36,28 @@ inline const QString BadChecksumRefused =
 // %1: the serial port's own description of the failure.
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
+// A run stopped by the user (a signal to the command line).
+inline const QString ProgrammingInterrupted =
+    QStringLiteral("Przerwano: moduł mógł przyjąć tylko część ustawień. Zaprogramuj go ponownie.");
+inline const QString ReadBackInterrupted = QStringLiteral("Przerwano odczyt; plik nie został zapisany.");
 // Error boxes of a command that cannot start; %1 the port, %2 the reason.
 // A port that cannot be opened is reported with the serial port's own text
 // and the system's error number (%3), then which port and why.
 inline const QString CannotOpenPort =
     QStringLiteral("Unable to open com port (win error code: %3)\nNie można otworzyć portu \"%1\": %2");
+// The second line's cause and advice for a port that cannot be opened.
+inline const QString PortMissing =
+    QStringLiteral("port nie istnieje. Sprawdź, czy kabel modułu jest podłączony, i wybierz port z listy.");
+inline const QString PortBusy =
+    QStringLiteral("port jest zajęty przez inny program. Zamknij ten program i spróbuj ponownie.");
+// %1: the process number of the program that holds it.
+inline const QString PortBusyBy =
+    QStringLiteral("port jest zajęty przez inny program (PID %1). Zamknij ten program i spróbuj ponownie.");
+inline const QString PortDenied =
+    QStringLiteral("brak uprawnień do portu. Dodaj użytkownika do grupy dialout "
+                   "(sudo usermod -a -G dialout NAZWA_UŻYTKOWNIKA) i zaloguj się ponownie.");
+// Why a line was lost while open (the %1 of DeviceLost).
+inline const QString DeviceUnplugged = QStringLiteral("urządzenie zostało odłączone");
+inline const QString LineClosed = QStringLiteral("port został zamknięty");
 inline const QString CannotWritePort = QStringLiteral("Nie można wysłać polecenia przez port \"%1\": %2");
 } // namespace LinkText

@@ -1,0 +1,35 @@
+#include "Desktop.h"
+
+#include "QtTranslations.h"
+
+#include <QApplication>
+
+void SetUpApplication(QApplication &app)
+{
+    QApplication::setOrganizationName(QStringLiteral("Pelmor"));
+    QApplication::setApplicationName(QStringLiteral("Pelmor"));
+    QGuiApplication::setDesktopFileName(DesktopAppId);
+    QApplication::setWindowIcon(ProgramIcon());
+    InstallTranslations(app);
+}
+
+bool InstallTranslations(QApplication &app)
+{
+    return InstallQtTranslations(app);
+}
+
+// The icons live in this static library; a program linking it must register
+// them explicitly or the linker drops them.
+static void RegisterIcons()
+{
+    Q_INIT_RESOURCE(Desktop);
+}
+
+QIcon ProgramIcon()
+{
+    RegisterIcons();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/pelmor-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
