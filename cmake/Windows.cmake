@@ -3,16 +3,22 @@
 
 # The mingw runtime (libstdc++, libgcc, winpthread) goes inside each .exe.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The host's resource compiler may pack with zstd, which this Qt cannot unpack.
+set(CMAKE_AUTORCC_OPTIONS --no-zstd)
 # zlib from Debian's mingw package, linked in statically.
 set(ZLIB_USE_STATIC_LIBS ON)
 
-# GoogleTest from Debian's source copy, built with the same compiler.
+# GoogleTest from Debian's source copy, built with the same compiler (it names
+# its targets GTest::gtest and GTest::gtest_main itself).
 if(PELMOR_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  # Plain C++: no Qt code generators for it.
+  set(CMAKE_AUTOMOC OFF)
+  set(CMAKE_AUTORCC OFF)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_library(GTest::gtest ALIAS gtest)
-  add_library(GTest::gtest_main ALIAS gtest_main)
+  set(CMAKE_AUTOMOC ON)
+  set(CMAKE_AUTORCC ON)
 endif()
 
 # The Polish translations of Qt's own texts go into the program: a static
@@ -28,9 +34,9 @@ function(pelmor_embed_qt_translations target)
       message(FATAL_ERROR "${src} is missing: install qt6-translations-l10n")
     endif()
     configure_file(${src} ${CMAKE_CURRENT_BINARY_DIR}/translations/${name}.qm COPYONLY)
-    list(APPEND files translations/${name}.qm)
+    list(APPEND files ${CMAKE_CURRENT_BINARY_DIR}/translations/${name}.qm)
   endforeach()
-  qt_add_resources(${target} pelmor_qt_translations PREFIX / BASE ${CMAKE_CURRENT_BINARY_DIR} FILES
+  qt_add_resources(${target} pelmor_qt_translations PREFIX / BASE ${CMAKE_CURRENT_BINARY_DIR} OPTIONS --no-zstd FILES
     ${files})
 endfunction()
 
