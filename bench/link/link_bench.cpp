@@ -1,5 +1,6 @@
-// Times a programming run and a read-back against tervala-sim pacing its
-// answers at 115200 baud, and compares each with the wire-time limit (every
+// Times a programming run, a read-back, a programming run checked by a
+// read-back, and one that also backs the module up first, against
+// tervala-sim pacing its answers at 115200 baud, and compares each with the wire-time limit (every
 // byte both ways at 10 bits per byte). Then, without pacing, reports the
 // program's turnaround per frame (acknowledgement in -> next frame out) as
 // the simulator measures it.
@@ -58,9 +59,33 @@ struct Timing {
     bool ok = false;
 };
 
-// One sequence from the click to its end.
-Timing runOnce(TModuleLink &link, const QString &port, bool program, const TModuleSettings &settings)
+// What one timed run does.
+enum class Run { Program, ReadBack, ProgramVerify, BackupProgramVerify };
+
+const char *runName(Run run)
 {
+    switch (run) {
+    case Run::Program:
+        return "programming";
+    case Run::ReadBack:
+        return "read-back";
+    case Run::ProgramVerify:
+        return "program+verify";
+    case Run::BackupProgramVerify:
+        return "backup+program+verify";
+    }
+    return "";
+}
+
+// One run from the click to its end.
+Timing runOnce(TModuleLink &link, const QString &port, Run run, const TModuleSettings &settings,
+               const QString &backupFile = QString())
+{
+    const bool program = run != Run::ReadBack;
+    TProgrammingOptions options;
+    options.Verify = run == Run::ProgramVerify || run == Run::BackupProgramVerify;
+    if (run == Run::BackupProgramVerify)
+        options.BackupFile = backupFile;
     Timing t;
     const qint64 before = link.ComPort2().BytesIn() + link.ComPort2().BytesOut();
     QEventLoop loop;
@@ -71,7 +96,7 @@ Timing runOnce(TModuleLink &link, const QString &port, bool program, const TModu
     });
     QElapsedTimer clock;
     clock.start();
-    const bool started = program ? link.StartProgramming(port, settings) : link.StartReadBack(port);
+    const bool started = program ? link.StartProgramming(port, settings, options) : link.StartReadBack(port);
     if (started)
         loop.exec();
     t.ms = double(clock.nsecsElapsed()) / 1e6;
@@ -103,11 +128,12 @@ int main(int argc, char **argv)
     {
         Sim sim({"--baud", QString::number(Baud), "--eeprom", dir.filePath("paced.eeprom")});
         TModuleLink link(view, image);
-        for (bool program : {true, false}) {
+        for (Run run : {Run::Program, Run::ReadBack, Run::ProgramVerify, Run::BackupProgramVerify}) {
             std::vector<double> ms;
             qint64 bytes = 0;
             for (int i = 0; i < Runs; ++i) {
-                const Timing t = runOnce(link, sim.path, program, settings);
+                const Timing t = runOnce(link, sim.path, run, settings,
+                                         dir.filePath(QStringLiteral("kopia%1.ulmar").arg(i)));
                 failures += t.ok ? 0 : 1;
                 ms.push_back(t.ms);
                 bytes = t.bytes;
@@ -117,9 +143,9 @@ int main(int argc, char **argv)
             // whatever else the machine was doing meanwhile.
             const double median = percentile(ms, 0.5), best = percentile(ms, 0.0);
             std::printf(
-                "%-12s wire limit %.1f ms (%lld bytes); best %.1f ms, ratio %.3f; median of %d %.1f ms, "
+                "%-21s wire limit %.1f ms (%lld bytes); best %.1f ms, ratio %.3f; median of %d %.1f ms, "
                 "ratio %.3f (target <= 1.05)\n",
-                program ? "programming" : "read-back", wireMs, static_cast<long long>(bytes), best,
+                runName(run), wireMs, static_cast<long long>(bytes), best,
                 best / wireMs, Runs, median, median / wireMs);
         }
         sim.stop();
@@ -129,7 +155,7 @@ int main(int argc, char **argv)
         Sim sim({"--stats", "--eeprom", dir.filePath("fast.eeprom")});
         TModuleLink link(view, image);
         for (int i = 0; i < TurnaroundRuns; ++i)
-            failures += runOnce(link, sim.path, true, settings).ok ? 0 : 1;
+            failures += runOnce(link, sim.path, Run::Program, settings).ok ? 0 : 1;
         link.ComPort2().Close();
         const QString report = sim.stop();
         std::vector<double> us;

@@ -1,6 +1,7 @@
 // Entry routine. `pelmor FILE.ulmar` opens the file right after the start-up
 // sequence; the window remembers its port, folder, recent files and place
-// between runs; it ends when the main window closes.
+// between runs; it ends when the main window closes, after asking about edits
+// not yet saved or programmed.
 #include "About.h"
 #include "Desktop.h"
 #include "PelmorStart.h"

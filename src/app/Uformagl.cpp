@@ -63,6 +63,8 @@ TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
     resize(ClientWidth,
            StripHeight + PagesHeight + InfoHeight + StatusHeight + menuBar()->sizeHint().height());
     FormCreate();
+    // What start-up put into the controls is nobody's edit.
+    WatchEdits();
 }
 
 TGlownaF::~TGlownaF()
@@ -93,6 +95,19 @@ void TGlownaF::buildMenu()
     addItem(file, "Zapiszjako2", QStringLiteral("Zapisz jako ..."));
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     addItem(file, "Wyjscie1", QStringLiteral("Wyjscie"));
+
+    // The module's safety net, after "Plik": both options on unless the user
+    // switched them off in an earlier run.
+    QMenu *module = bar->addMenu(QStringLiteral("Moduł"));
+    module->setObjectName(QStringLiteral("Modul1"));
+    module->menuAction()->setObjectName(QStringLiteral("Modul1Item"));
+    Sprawdzaj1 = addItem(module, "Sprawdzaj1", QStringLiteral("Sprawdzaj ustawienia po zaprogramowaniu"));
+    KopiaModulu1 = addItem(module, "KopiaModulu1", QStringLiteral("Zachowuj kopię modułu przed programowaniem"));
+    for (QAction *option : {Sprawdzaj1, KopiaModulu1})
+        option->setCheckable(true);
+    LoadModuleOptions();
+    module->addSeparator()->setObjectName(QStringLiteral("N2"));
+    addItem(module, "OtworzKopie1", QStringLiteral("Otwórz kopię ..."));
 
     QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
     help->setObjectName(QStringLiteral("Pomoc1"));
@@ -207,6 +222,9 @@ void TGlownaF::bindHandlers()
     connect(action("Odczytaj3"), &QAction::triggered, this, [this] { Button2Click(); });
     connect(action("Zapiszjako2"), &QAction::triggered, this, [this] { Button1Click(); });
     connect(action("Wyjscie1"), &QAction::triggered, this, [this] { Wyjscie1Click(); });
+    connect(action("OtworzKopie1"), &QAction::triggered, this, [this] { OtworzKopie1Click(); });
+    for (QAction *option : {Sprawdzaj1, KopiaModulu1})
+        connect(option, &QAction::toggled, this, [this] { SaveModuleOptions(); });
     connect(action("Info"), &QAction::triggered, this, [this] { InfoClick(); });
     connect(action("Kotaktzdziaemtechnicznym1"), &QAction::triggered, this,
             [this] { Kotaktzdziaemtechnicznym1Click(); });
@@ -287,6 +305,7 @@ void TGlownaF::FormCreate()
     LinkView = std::make_unique<TWidgetLinkView>(ListBox1, Bprogramuj, BBload, this);
     LinkView->OnImageReceived = [this] { ShowReadBackSettings(); };
     Link = std::make_unique<TModuleLink>(*LinkView);
+    connect(Link.get(), &TModuleLink::SequenceFinished, this, &TGlownaF::LinkRunFinished);
     Timer1 = &Link->Timer1();
     Timer1->setObjectName(QStringLiteral("Timer1"));
 

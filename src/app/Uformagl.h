@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ControlLookup.h"
+#include "LinkEngine.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -91,7 +93,15 @@ class TGlownaF : public QMainWindow
     // Menu "Plik": "Zapisz jako ..." and "Odczytaj ...", then "Wyjscie"; menu "Pomoc".
     void Button1Click();
     void Button2Click();
+    // "Zapisz jako ..." itself; true when the settings were written to a file.
+    bool SaveSettingsAs();
     void Wyjscie1Click();
+    // Menu "Moduł": the open dialog of "Odczytaj ..." started in the folder
+    // of the module backups.
+    void OtworzKopie1Click();
+    // The two options of "Moduł", kept between runs of the program.
+    void LoadModuleOptions();
+    void SaveModuleOptions();
     void InfoClick();
     void Kotaktzdziaemtechnicznym1Click();
 
@@ -107,6 +117,8 @@ class TGlownaF : public QMainWindow
     void StoreReceivedByte(std::uint8_t Value);
     // The refill after a read-back: the record from the image, then the controls.
     void ShowReadBackSettings();
+    // A programming run or a read-back is over.
+    void LinkRunFinished(TLinkEnd end);
 
     // Reaction and notification buttons; one handler serves each family and
     // reads the numbers out of the pressed button's name.
@@ -159,6 +171,9 @@ class TGlownaF : public QMainWindow
     // The link's answer timer (6000 ms, disabled at start); the link drives it.
     TLinkTimer *Timer1 = nullptr;
     TFileDialog *OpenDialog1 = nullptr;
+    // Menu "Moduł": check the module after programming, back it up before.
+    QAction *Sprawdzaj1 = nullptr;
+    QAction *KopiaModulu1 = nullptr;
     TFileDialog *SaveDialog1 = nullptr;
 
     // The module link on ListBox1, the two command buttons and the cursor;
@@ -177,7 +192,19 @@ class TGlownaF : public QMainWindow
         return control;
     }
 
+    // Edits not yet saved or programmed. Set by the user's changes of the
+    // controls that are collected into the record or the notes, and by a
+    // reaction dialog that changed its byte; cleared when a file is opened or
+    // saved, after a successful programming run and a completed read-back.
+    bool Modified() const { return EditsModified; }
+    void SetModified(bool modified);
+    // Asks whether to save edits that would be thrown away; true when the
+    // caller may go on (nothing to lose, saved, or the user chose to drop
+    // them). Every command that replaces the window's settings calls it first.
+    bool ConfirmDiscardEdits();
+
   protected:
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -193,6 +220,16 @@ class TGlownaF : public QMainWindow
     void layoutClient();
     void bindHandlers();
     void ClipActionClick(const QString &family, int box);
+    // Connects every control that is collected into the record or the notes.
+    void WatchEdits();
+    void ControlEdited();
+
+    // The program refills the controls: their changes are not the user's edits.
+    int Refilling = 0;
+    bool EditsModified = false;
+    // Edits counted, so that a run's success clears only what it sent.
+    int EditCount = 0;
+    int EditsAtRunStart = 0;
 
     QWidget *Client = nullptr;
     bool Centred = false;

@@ -164,6 +164,9 @@ void TGlownaF::SaveDesktopState() const
 
 bool TGlownaF::OpenFileByName(const QString &fileName)
 {
+    // The file would replace edits not yet saved or programmed.
+    if (!ConfirmDiscardEdits())
+        return false;
     const QString fullName = QFileInfo(fileName).absoluteFilePath();
     // As if chosen in the dialog of "Odczytaj ...": "Zapisz jako ..." proposes it.
     const QString before = OpenDialog1->FileName;

@@ -10,28 +10,49 @@
 #include "Udecl.h"
 #include "UfconfigWorkWeRe.h"
 
+#include <cstring>
+
+namespace
+{
+// Runs a dialog opener; a byte it changed is an edit of the window's settings.
+template <class Open> bool ChangesRecord(Open open)
+{
+    const TModuleSettings before = ModuleSettings;
+    open();
+    return std::memcmp(&before, &ModuleSettings, sizeof before) != 0;
+}
+} // namespace
+
 void TGlownaF::BB_ConfigNumerWe1Re1Click(QObject *Sender)
 {
-    if (FconfigNumberWeRe)
-        ReactionButtons::BB_ConfigNumerWe1Re1Click(Sender, ModuleSettings, *FconfigNumberWeRe);
+    if (FconfigNumberWeRe && ChangesRecord([&] {
+            ReactionButtons::BB_ConfigNumerWe1Re1Click(Sender, ModuleSettings, *FconfigNumberWeRe);
+        }))
+        ControlEdited();
 }
 
 void TGlownaF::BB_ConfigNumerSpecWe1Re1Click(QObject *Sender)
 {
-    if (FconfigNumberWeRe)
-        ReactionButtons::BB_ConfigNumerSpecWe1Re1Click(Sender, ModuleSettings, *FconfigNumberWeRe);
+    if (FconfigNumberWeRe && ChangesRecord([&] {
+            ReactionButtons::BB_ConfigNumerSpecWe1Re1Click(Sender, ModuleSettings, *FconfigNumberWeRe);
+        }))
+        ControlEdited();
 }
 
 void TGlownaF::BBConfigWorkWe1Re1Click(QObject *Sender)
 {
-    if (FConfigWorkWeRe)
-        ReactionButtons::BBConfigWorkWe1Re1Click(Sender, ModuleSettings, *FConfigWorkWeRe, this);
+    if (FConfigWorkWeRe && ChangesRecord([&] {
+            ReactionButtons::BBConfigWorkWe1Re1Click(Sender, ModuleSettings, *FConfigWorkWeRe, this);
+        }))
+        ControlEdited();
 }
 
 void TGlownaF::BBConfigWorkSpecWe1Re1Click(QObject *Sender)
 {
-    if (FConfigWorkWeRe)
-        ReactionButtons::BBConfigWorkSpecWe1Re1Click(Sender, ModuleSettings, *FConfigWorkWeRe, this);
+    if (FConfigWorkWeRe && ChangesRecord([&] {
+            ReactionButtons::BBConfigWorkSpecWe1Re1Click(Sender, ModuleSettings, *FConfigWorkWeRe, this);
+        }))
+        ControlEdited();
 }
 
 void TGlownaF::InfoClick()

@@ -5,9 +5,11 @@
 
 #include "ControlLookup.h"
 #include "LinkRules.h"
+#include "ModuleBackup.h"
 #include "ModuleLink.h"
 #include "WidgetLinkView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -34,15 +36,30 @@ void TGlownaF::BprogramujClick()
     if (!Link->CheckNumbersInternational(UserNumberTexts(this)))
         return;
     FormToRecord();
-    // Sets the cursor and the buttons, encodes, opens the port and sends "*2*1";
-    // a run that cannot start gives them back itself.
-    Link->StartProgramming(CBcom->currentText(), ModuleSettings);
+    TProgrammingOptions options;
+    options.Verify = Sprawdzaj1->isChecked();
+    if (KopiaModulu1->isChecked())
+        options.BackupFile = NewModuleBackupName();
+    // Edits made while the run goes on were not sent: they stay unsaved.
+    EditsAtRunStart = EditCount;
+    // Sets the cursor and the buttons, encodes, opens the port and sends "*2*1"
+    // (after the backup); a run that cannot start gives them back itself.
+    Link->StartProgramming(CBcom->currentText(), ModuleSettings, options);
 }
 
 void TGlownaF::BBloadClick()
 {
+    // The module's settings replace the controls: unsaved edits would be lost.
+    if (!ConfirmDiscardEdits())
+        return;
     // Like a programming run it holds both buttons and the cursor until it ends.
     Link->StartReadBack(CBcom->currentText());
+}
+
+void TGlownaF::LinkRunFinished(TLinkEnd end)
+{
+    if (end == TLinkEnd::ReadBack || (end == TLinkEnd::Programmed && EditCount == EditsAtRunStart))
+        SetModified(false);
 }
 
 void TGlownaF::Timer1Timer()
@@ -79,6 +96,8 @@ void TGlownaF::StoreReceivedByte(std::uint8_t Value)
 void TGlownaF::ShowReadBackSettings()
 {
     EepromToSettings();
+    ++Refilling;
     RecordToForm();
     OutputOptionsClick();
+    --Refilling;
 }

@@ -12,6 +12,14 @@ void GuiTest::SetUp()
     std::memset(&UserNotes, 0, sizeof UserNotes);
     SetPortSourceOverride(&ports);
     SetMessageResponder([this](const ShownMessage &message) { messages.push_back(message); });
+    SetQuestionResponder([this](const ShownMessage &question) {
+        questions.push_back(question);
+        if (answers.empty())
+            return QMessageBox::No;
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    });
     TFileDialog::SetResponder([this](TFileDialog &dialog) {
         proposedNames.push_back(dialog.FileName);
         if (dialogAnswers.empty())
@@ -29,6 +37,7 @@ void GuiTest::TearDown()
 {
     window.reset();
     TFileDialog::SetResponder(nullptr);
+    SetQuestionResponder(nullptr);
     SetMessageResponder(nullptr);
     SetPortSourceOverride(nullptr);
 }

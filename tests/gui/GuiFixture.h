@@ -76,6 +76,9 @@ class GuiTest : public ::testing::Test
     TFakePortSource ports;
     std::unique_ptr<TGlownaF> window;
     std::vector<ShownMessage> messages;
+    // Questions asked, and the answers to give in order; "Nie" when none is left.
+    std::vector<ShownMessage> questions;
+    std::vector<QMessageBox::StandardButton> answers;
     QTemporaryDir dir;
     // Answers of the file dialogs, in order: the name to choose, or empty to cancel.
     std::vector<QString> dialogAnswers;

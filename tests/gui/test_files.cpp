@@ -57,7 +57,8 @@ TEST_F(GuiTest, NameWithoutExtensionGetsUlmar)
     EXPECT_EQ(edit("Enruser3")->text(), "");
 }
 
-TEST_F(GuiTest, SaveReplacesAnExistingFileWithoutAsking)
+// The dialog itself asks before a file is replaced; a name it hands over is replaced.
+TEST_F(GuiTest, SaveReplacesAnExistingFileOnceItsNameIsConfirmed)
 {
     const QString name = dir.filePath("exists.ulmar");
     {
@@ -140,7 +141,7 @@ TEST_F(GuiTest, FileDialogsSetUpAsTheProgramShowsThem)
     window->SaveDialog1->FileName = dir.filePath("proposed.ulmar");
     const TCase cases[] = {
         {window->OpenDialog1, QFileDialog::AcceptOpen, false},
-        {window->SaveDialog1, QFileDialog::AcceptSave, false},
+        {window->SaveDialog1, QFileDialog::AcceptSave, true},
     };
     for (const TCase &c : cases) {
         QFileDialog dialog;

@@ -81,9 +81,10 @@ TEST_F(GuiTest, MenuAsTabled)
         EXPECT_TRUE(menu->actions().contains(action));
     }
     const QList<QAction *> top = window->menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), "Plik");
-    EXPECT_EQ(top[1]->text(), "Pomoc");
+    EXPECT_EQ(top[1]->text(), "Moduł");
+    EXPECT_EQ(top[2]->text(), "Pomoc");
     const QList<QAction *> file = window->Control<QMenu>("Plik1")->actions();
     // The three items and their separator, then "Ostatnio otwierane" after them.
     ASSERT_EQ(file.size(), 6);

@@ -14,6 +14,7 @@
 #include "UfconfigWorkWeRe.h"
 #include "Uformagl.h"
 #include "Uplik.h"
+#include "UserFolders.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -33,9 +34,17 @@ class TNoPorts : public TPortSource
 class WindowFixture
 {
   public:
+    WindowFixture() { IsolateUserFolders(); }
+
     // What the modal runner does with a dialog; by default it cancels.
     std::function<int(QDialog &)> answerDialog;
     QList<ShownMessage> messages;
+    // Questions asked, and the answers to give in order; "Nie" when none is left.
+    QList<ShownMessage> questions;
+    QList<QMessageBox::StandardButton> answers;
+    // The name each file dialog proposed when it was shown.
+    QStringList proposedFiles;
+    QStringList proposedFolders;
     QStringList openedUrls;
     QTemporaryDir dir;
     std::unique_ptr<TGlownaF> window;
@@ -46,16 +55,26 @@ class WindowFixture
         std::memset(&UserNotes, 0, sizeof UserNotes);
         messages.clear();
         openedUrls.clear();
+        questions.clear();
+        answers.clear();
         answerDialog = nullptr;
         SetPortSourceOverride(&ports_);
         SetMessageResponder([this](const ShownMessage &m) { messages << m; });
+        SetQuestionResponder([this](const ShownMessage &m) {
+            questions << m;
+            return answers.isEmpty() ? QMessageBox::No : answers.takeFirst();
+        });
         SetModalRunner(
             [this](QDialog &d) { return answerDialog ? answerDialog(d) : int(QDialog::Rejected); });
         SetUrlOpener([this](const QString &link) {
             openedUrls << link;
             return true;
         });
+        proposedFiles.clear();
+        proposedFolders.clear();
         TFileDialog::SetResponder([this](TFileDialog &d) {
+            proposedFiles << d.FileName;
+            proposedFolders << d.Directory;
             if (fileAnswer_.isEmpty())
                 return false;
             d.FileName = fileAnswer_;
@@ -82,6 +101,9 @@ class WindowFixture
         SetMessageResponder(nullptr);
         SetPortSourceOverride(nullptr);
     }
+
+    // The next file dialog is answered with this name.
+    void answerFile(const QString &name) { fileAnswer_ = name; }
 
     // "Odczytaj ..." with a file holding these records.
     void openRecord(const TModuleSettings &settings, const TUserNotes &notes)

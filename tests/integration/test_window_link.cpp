@@ -124,6 +124,10 @@ class WindowLink : public QObject
     void init()
     {
         f.start();
+        // These runs are the bare exchanges, line for line: no backup before
+        // programming and no check after it.
+        f.window->Sprawdzaj1->setChecked(false);
+        f.window->KopiaModulu1->setChecked(false);
         f.window->show();
         f.control<TEdit>("Enruser1")->setText(QStringLiteral("+48600100200"));
     }
@@ -324,6 +328,9 @@ class WindowLink : public QObject
         QList<ShownMessage> questions;
         bool timerOnWhenAsked = false;
         SetQuestionResponder([&](const ShownMessage &m) {
+            // The edit on screen may go: the read-back is what is tested here.
+            if (m.text.startsWith(QStringLiteral("Zmienione ustawienia")))
+                return QMessageBox::No;
             questions << m;
             timerOnWhenAsked = f.window->Timer1->Enabled();
             return accept ? QMessageBox::Yes : QMessageBox::No;
@@ -370,6 +377,9 @@ class WindowLink : public QObject
         typePort(sim.path());
         const TModuleSettings before = ModuleSettings;
         f.messages.clear();
+        // Nothing unsaved to ask about, and no answers from the test at all.
+        f.window->SetModified(false);
+        SetQuestionResponder(nullptr);
         QCOMPARE(run(f.window->BBload), TLinkEnd::BadChecksum);
         QCOMPARE(f.messages.size(), 1);
         QCOMPARE(f.messages.first().icon, QMessageBox::Question);

@@ -321,6 +321,32 @@ TEST_F(EngineFixture, ReadBackStartsFromEmpty)
     EXPECT_EQ(image[1699], 'q');
 }
 
+// A line that keeps talking before the end mark: the bytes past the image
+// are not kept, and the end mark is still found, also split over two blocks.
+TEST_F(EngineFixture, LongStreamKeepsOnlyWhatItUses)
+{
+    for (const bool splitEnd : {false, true}) {
+        QString error;
+        ASSERT_TRUE(engine.BeginReadBack(error));
+        const QByteArray head = withChecksum("L" + QByteArray(1700, 'q'));
+        engine.TakeBlock(head);
+        for (int k = 0; k < 40; ++k) {
+            engine.TakeBlock(QByteArray(500, 'x'));
+            ASSERT_LE(engine.ReceivedBytes.size(), LinkFrames::ReadBackKept);
+        }
+        if (splitEnd) {
+            engine.TakeBlock("yy*");
+            EXPECT_EQ(engine.ReadStage, 2);
+            engine.TakeBlock("1");
+        } else {
+            engine.TakeBlock("yy*1");
+        }
+        EXPECT_EQ(engine.ReadStage, 0) << splitEnd;
+        EXPECT_EQ(host.ends.last(), TLinkEnd::ReadBack);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(image.data()), 1700), head.mid(1));
+    }
+}
+
 // The stream of a module holding these settings, as it answers "*3*1".
 QByteArray moduleStream(const TModuleSettings &settings)
 {

@@ -2,6 +2,7 @@
 // through QSerialPort, the controller as the window uses it, and pelmor-cli.
 #include "LinkRules.h"
 #include "LinkTexts.h"
+#include "ModuleBackup.h"
 #include "ModuleLink.h"
 #include "RecordingView.h"
 #include "SimProcess.h"
@@ -432,7 +433,8 @@ class LinkEndToEnd : public QObject
         const QString in = dir_.filePath("in.ulmar");
         WriteSettingsFile(in, s, notes);
 
-        QProcess *program = cli({"program", "--port", sim.path(), in});
+        // The bare exchange, line for line: no check after it.
+        QProcess *program = cli({"program", "--no-verify", "--port", sim.path(), in});
         QCOMPARE(program->exitCode(), 0);
         const QStringList printed =
             QString::fromUtf8(program->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
@@ -456,6 +458,119 @@ class LinkEndToEnd : public QObject
         QVERIFY(std::memcmp(&got, &expected, sizeof got) == 0);
         QCOMPARE(gotNotes[2].Remarks.text(), QString("uwagi zostają"));
         QCOMPARE(got.InputSmsText(2, 1).text(), QString("Alarm w garażu"));
+    }
+
+    void cliVerify_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QStringList>("cliOptions");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<QStringList>("fields"); // reported on stderr
+        QTest::newRow("module holds everything") << QStringList{} << QStringList{} << 0 << LinkText::VerifyOk
+                                                 << QStringList{};
+        QTest::newRow("module keeps wrong bytes")
+            << QStringList{"--stuck", "180=65", "--stuck", "1191=3"} << QStringList{} << 1
+            << "Niezgodne ustawienia w module: czas opóźnienia reakcji wejścia, Treść SMS: wejście 1, reakcja 1"
+            << QStringList{"czas opóźnienia reakcji wejścia", "Treść SMS: wejście 1, reakcja 1"};
+        QTest::newRow("wrong bytes, not checked") << QStringList{"--stuck", "180=65"} << QStringList{"--no-verify"}
+                                                  << 0 << LinkText::ProgrammingDone << QStringList{};
+    }
+
+    // program checks the module afterwards unless told not to; a field the
+    // module did not take fails the command and is named on stderr.
+    void cliVerify()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QStringList, cliOptions);
+        QFETCH(int, exitCode);
+        QFETCH(QString, lastLine);
+        QFETCH(QStringList, fields);
+        SimProcess sim(simOptions + QStringList{"--eeprom", eeprom("cli-verify")});
+        const QString in = dir_.filePath("verify.ulmar");
+        WriteSettingsFile(in, defaults(), TUserNotes{});
+        QProcess *p = cli(QStringList{"program", "--port", sim.path(), in} + cliOptions);
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p->exitCode(), exitCode);
+        const QStringList printed = QString::fromUtf8(p->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(printed.last(), lastLine);
+        const QString errors = QString::fromUtf8(p->readAllStandardError());
+        for (const QString &field : fields)
+            QVERIFY2(errors.contains("niezgodne pole: " + field), qPrintable(errors));
+        QCOMPARE(errors.contains(LinkText::NotAccepted), exitCode != 0);
+    }
+
+    // --backup keeps what the module held before it is programmed.
+    void cliBackup()
+    {
+        const QString file = eeprom("cli-backup");
+        TModuleSettings old = defaults();
+        old.InputSmsText(3, 2).setText("było wcześniej");
+        old.SirenTime = 42;
+        TEepromImage held;
+        SettingsToEeprom(old, held);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(reinterpret_cast<const char *>(held.data()), qint64(held.size()));
+        }
+        SimProcess sim({"--eeprom", file});
+        const QString in = dir_.filePath("new.ulmar"), backup = dir_.filePath("kopie/przed.ulmar");
+        WriteSettingsFile(in, defaults(), TUserNotes{});
+        QProcess *p = cli({"program", "--port", sim.path(), "--backup", backup, in});
+        QCOMPARE(p->exitCode(), 0);
+        const QStringList printed = QString::fromUtf8(p->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(printed.first(), "Kopia ustawień modułu: " + QDir::toNativeSeparators(backup));
+        QCOMPARE(printed.last(), LinkText::VerifyOk);
+        TModuleSettings saved;
+        TUserNotes notes;
+        ReadSettingsFile(backup, saved, notes);
+        TModuleSettings expected;
+        TUserNotes expectedNotes;
+        ModuleBackupRecord(held, expected, expectedNotes);
+        QVERIFY(std::memcmp(&saved, &expected, sizeof saved) == 0);
+        QCOMPARE(saved.InputSmsText(3, 2).text(), QString("było wcześniej"));
+        QVERIFY(std::memcmp(&notes, &expectedNotes, sizeof notes) == 0);
+        checkProgrammed(file, defaults());
+    }
+
+    void cliBackupFailure_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("backup");
+        QTest::newRow("line closed while reading") << QStringList{"--close-at", "read:10"} << "kopia.ulmar";
+        QTest::newRow("backup cannot be written") << QStringList{} << "plik/kopia.ulmar";
+    }
+
+    // No backup: nothing is programmed and the command fails.
+    void cliBackupFailure()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, backup);
+        const QString file = eeprom(QByteArray("cli-no-backup-") + QTest::currentDataTag());
+        TModuleSettings old = defaults();
+        old.SirenTime = 42;
+        TEepromImage held;
+        SettingsToEeprom(old, held);
+        const QByteArray before(reinterpret_cast<const char *>(held.data()), qsizetype(held.size()));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(before);
+        }
+        // A plain file where the backup's folder should be.
+        QFile blocker(dir_.filePath("plik"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SimProcess sim(simOptions + QStringList{"--eeprom", file});
+        const QString in = dir_.filePath("new.ulmar");
+        WriteSettingsFile(in, defaults(), TUserNotes{});
+        QProcess *p = cli({"program", "--port", sim.path(), "--backup", dir_.filePath(backup), in});
+        QCOMPARE(p->exitCode(), 1);
+        QVERIFY(!p->readAllStandardOutput().contains(LinkText::ProgrammingStarted.toUtf8()));
+        QVERIFY(p->readAllStandardError().contains("nic nie zostało zaprogramowane"));
+        QCOMPARE(readFile(file), before);
+        QVERIFY(!QFile::exists(dir_.filePath(backup)));
     }
 
     void cliRefusalsAndErrors_data()

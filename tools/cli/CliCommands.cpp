@@ -69,8 +69,16 @@ const QList<CliCommand> &CliCommands()
         {QStringLiteral("program"), {Ulmar},
          QStringLiteral("zapisuje ustawienia z pliku w module"),
          QStringLiteral("Zapisuje ustawienia z pliku w module przez port szeregowy, tak jak przycisk "
-                        "okna. Komunikaty połączenia idą na standardowe wyjście."),
-         {Port}, RunProgramCommand},
+                        "okna, a potem odczytuje moduł i sprawdza, czy ma wszystkie ustawienia. "
+                        "Komunikaty połączenia idą na standardowe wyjście, pola niezgodne z plikiem "
+                        "na standardowe wyjście błędów."),
+         {Port,
+          {{QStringLiteral("no-verify")}, QString(),
+           QStringLiteral("bez sprawdzania ustawień w module po zaprogramowaniu")},
+          {{QStringLiteral("backup")}, Ulmar,
+           QStringLiteral("przed programowaniem zapisuje w tym pliku ustawienia, które moduł miał; "
+                          "gdy się nie uda, nic nie jest programowane")}},
+         RunProgramCommand},
         {QStringLiteral("read"), {},
          QStringLiteral("odczytuje ustawienia z modułu do pliku"),
          QStringLiteral("Odczytuje ustawienia z modułu przez port szeregowy i zapisuje je w pliku, "

@@ -148,12 +148,22 @@ int RunProgramCommand(const CommandLine &line)
         numbers << settings.UserNumber(u).text();
     if (!link.CheckNumbersInternational(numbers))
         return ExitFailed;
+    TProgrammingOptions options;
+    options.Verify = !line.has(QStringLiteral("no-verify"));
+    options.BackupFile = line.option(QStringLiteral("backup"));
     TInterruptWatch interrupts;
-    if (!link.StartProgramming(line.option(port), settings))
+    if (!link.StartProgramming(line.option(port), settings, options))
         return ExitFailed;
     const TLinkEnd end = waitForEnd(link, interrupts);
     if (end == Interrupted)
         return interrupted(interrupts, LinkText::ProgrammingInterrupted);
+    if (end == TLinkEnd::NotVerified)
+        for (const QString &field : link.DifferingFields())
+            PrintError(QStringLiteral("niezgodne pole: %1").arg(field));
+    if (end == TLinkEnd::BackupFailed)
+        return Failure(QStringLiteral("nie udało się zachować ustawień modułu w \"%1\" - nic nie zostało "
+                                      "zaprogramowane")
+                           .arg(options.BackupFile));
     return end == TLinkEnd::Programmed ? ExitOk : ExitFailed;
 }
 

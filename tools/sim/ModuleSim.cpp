@@ -44,6 +44,7 @@ void sleepUntil(ModuleSim::Clock::time_point when)
 ModuleSim::ModuleSim(int masterFd, const SimOptions &options) : fd_(masterFd), options_(options)
 {
     loadEeprom();
+    applyStuckBytes();
 }
 
 void ModuleSim::loadEeprom()
@@ -56,6 +57,12 @@ void ModuleSim::loadEeprom()
     std::ifstream in(options_.eepromFile, std::ios::binary);
     if (in)
         in.read(reinterpret_cast<char *>(eeprom_.data()), EepromSize);
+}
+
+void ModuleSim::applyStuckBytes()
+{
+    for (const auto &[offset, value] : options_.stuck)
+        eeprom_[std::size_t(offset)] = std::uint8_t(value);
 }
 
 bool ModuleSim::saveEeprom() const
@@ -211,6 +218,7 @@ bool ModuleSim::handleFrame(const std::string &frame)
         turnaroundsUs_.push_back(long(std::chrono::duration_cast<std::chrono::microseconds>(took).count()));
     }
     std::copy(frame.begin() + 2, frame.end() - 2, eeprom_.begin() + frameOffset(number));
+    applyStuckBytes();
     if (strikes(FaultPoint::Frame, number))
         return false;
     secondReaderTakes();

@@ -43,6 +43,8 @@ class ModuleSim
     void writeAt(const std::string &bytes, Clock::time_point when);
     void closeLine();
     void loadEeprom();
+    // Bytes that keep their value whatever is written, as a worn cell does.
+    void applyStuckBytes();
     // False, after saying why on stderr, when the EEPROM file could not be replaced.
     bool saveEeprom() const;
 

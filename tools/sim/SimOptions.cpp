@@ -87,6 +87,18 @@ QString eepromProblem(const QString &fileName)
     return {};
 }
 
+// BYTE=VALUE: an image offset and the value that byte keeps.
+bool parseStuck(const std::string &text, SimOptions &o)
+{
+    const auto eq = text.find('=');
+    long byte = 0, value = 0;
+    if (eq == std::string::npos || !parseNumber(text.substr(0, eq), EepromBytes - 1, byte) ||
+        !parseNumber(text.substr(eq + 1), 255, value))
+        return false;
+    o.stuck[int(byte)] = int(value);
+    return true;
+}
+
 }  // namespace
 
 bool FaultPoint::parse(const std::string &text)
@@ -143,6 +155,8 @@ QString SimHelp()
         "  --end direct|command\n                       na ramkę 27 odpowiada \"OK*1\" (direct) albo czeka na \"*5*1\"\n"
         "  --once               błędy, opóźnienia i szum tylko w pierwszej sekwencji\n"
         "  --stats              przy wyjściu wypisuje na stderr czasy odpowiedzi\n"
+        "  --stuck BAJT=WARTOŚĆ ten bajt obrazu zachowuje WARTOŚĆ, cokolwiek zostanie\n"
+        "                       zapisane (jak zużyta komórka); można podać wiele razy\n"
         "  -h, --help           ten opis\n"
         "  --version            wersja programu\n\n"
         "Kod wyjścia: 0 zakończenie sygnałem, 1 błąd pseudoterminala, 2 złe użycie.\n");
@@ -166,8 +180,9 @@ SimCommandLine ParseSimOptions(const QStringList &args)
     const QCommandLineOption stats(QStringLiteral("stats"));
     const QCommandLineOption secondReader(QStringLiteral("second-reader"));
     const QCommandLineOption hold(QStringLiteral("hold"), {}, QStringLiteral("SPOSÓB"));
+    const QCommandLineOption stuck(QStringLiteral("stuck"), {}, QStringLiteral("BAJT=WARTOŚĆ"));
     parser.addOptions(
-        {help, version, eeprom, silentAt, closeAt, end, bareAck, splitEnd, once, stats, secondReader, hold});
+        {help, version, eeprom, silentAt, closeAt, end, bareAck, splitEnd, once, stats, secondReader, hold, stuck});
     for (const NumberOption &n : NumberOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(n.name), {}, QString::fromLatin1(n.valueName)));
 
@@ -228,6 +243,15 @@ SimCommandLine ParseSimOptions(const QStringList &args)
                                           "read:BAJTY)")
                                .arg(option->names().first(), parser.values(*option).last())
                                .arg(FrameCount);
+            return result;
+        }
+    }
+    for (const QString &v : parser.values(stuck)) {
+        if (!parseStuck(v.toStdString(), o)) {
+            result.error = QStringLiteral("zła wartość opcji --stuck: \"%1\" (BAJT=WARTOŚĆ, bajt 0..%2, "
+                                          "wartość 0..255)")
+                               .arg(v)
+                               .arg(EepromBytes - 1);
             return result;
         }
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <string>
 
 // A point of the module's exchange at which a fault strikes.
@@ -31,6 +32,7 @@ struct SimOptions {
     int hold = 0;               // LineHold::Kind: the line held by another program
     bool once = false;          // faults in the first sequence only
     bool stats = false;         // turnaround per frame on stderr at exit
+    std::map<int, int> stuck;   // image byte -> the value it keeps whatever is written
 };
 
 // What the command line asked for: a run with these options, the help or

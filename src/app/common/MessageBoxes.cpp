@@ -39,14 +39,17 @@ void SetQuestionResponder(QuestionResponder r)
 
 QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &title, const QString &text,
                                         QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton)
+                                        QMessageBox::StandardButton defaultButton,
+                                        QMessageBox::StandardButton escapeButton)
 {
+    if (escapeButton == QMessageBox::NoButton)
+        escapeButton = defaultButton;
     const ShownMessage question{QMessageBox::Question, title, text, buttons, defaultButton};
     if (questionResponder())
         return questionResponder()(question);
     if (responder()) {
         responder()(question);
-        return defaultButton;
+        return escapeButton;
     }
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     // The program speaks Polish whatever translations Qt finds.
@@ -58,10 +61,10 @@ QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &title, c
         cancel->setText(QStringLiteral("Anuluj"));
     box.setDefaultButton(defaultButton);
     // Closing the box (Esc, the title bar) is taken as the safe answer.
-    box.setEscapeButton(box.button(defaultButton));
+    box.setEscapeButton(box.button(escapeButton));
     box.exec();
     const auto pressed = box.standardButton(box.clickedButton());
-    return pressed == QMessageBox::NoButton ? defaultButton : pressed;
+    return pressed == QMessageBox::NoButton ? escapeButton : pressed;
 }
 
 void ShowWarning(QWidget *parent, const QString &title, const QString &text)

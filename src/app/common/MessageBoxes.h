@@ -23,17 +23,19 @@ void ShowWarning(QWidget *parent, const QString &title, const QString &text);
 void ShowError(QWidget *parent, const QString &text);
 
 // A question with the given buttons (Yes and No read "Tak" and "Nie");
-// returns the button pressed, the default one when the box is closed
-// without an answer.
+// returns the button pressed. Esc or closing the box without an answer gives
+// the escape button, which is the default one unless another is named.
 QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &title, const QString &text,
                                         QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton);
+                                        QMessageBox::StandardButton defaultButton,
+                                        QMessageBox::StandardButton escapeButton = QMessageBox::NoButton);
 
 // Tests install a responder: while one is set, boxes are not shown, the
 // responder is told what would have been shown.
 using MessageResponder = std::function<void(const ShownMessage &)>;
 void SetMessageResponder(MessageResponder responder);
 // Tests answer questions through this one. With none set but a message
-// responder set, a question is told to that and answered by its default.
+// responder set, a question is told to that and answered by its escape
+// button, so an unattended test never blocks.
 using QuestionResponder = std::function<QMessageBox::StandardButton(const ShownMessage &)>;
 void SetQuestionResponder(QuestionResponder responder);

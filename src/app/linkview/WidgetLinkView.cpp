@@ -74,3 +74,15 @@ void TWidgetLinkView::ShowReceivedImage()
     if (OnImageReceived)
         OnImageReceived();
 }
+
+bool TWidgetLinkView::ProgramWithoutBackup(const QString &question)
+{
+    // The user answers with the ordinary cursor, not the run's hourglass.
+    if (cursorSet_)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool yes = AskQuestion(parent_.data(), QStringLiteral("Uwaga"), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    if (cursorSet_)
+        QApplication::restoreOverrideCursor();
+    return yes;
+}

@@ -33,6 +33,8 @@ class TWidgetLinkView : public TLinkView
     // Asks the user; "Nie" is the default.
     bool AcceptBadChecksum() override;
     void ShowReceivedImage() override;
+    // "Tak" / "Nie", "Nie" by default.
+    bool ProgramWithoutBackup(const QString &question) override;
 
   private:
     QPointer<QListWidget> list_;

@@ -2,6 +2,11 @@
 
 #include "LinkRules.h"
 #include "LinkTexts.h"
+#include "ModuleBackup.h"
+#include "ModuleFields.h"
+#include "Uplik.h"
+
+#include <QDir>
 
 TModuleLink::TModuleLink(TLinkView &view, TEepromImage &image, QObject *parent)
     : QObject(parent), view_(view), image_(image), engine_(*this, image)
@@ -21,7 +26,8 @@ bool TModuleLink::CheckNumbersInternational(const QStringList &userNumbers)
     return false;
 }
 
-bool TModuleLink::StartProgramming(const QString &portName, const TModuleSettings &settings)
+bool TModuleLink::StartProgramming(const QString &portName, const TModuleSettings &settings,
+                                   const TProgrammingOptions &options)
 {
     // A number past its slot would be cut in the image: refuse before anything is sent.
     if (!NumbersFitImageSlots(settings)) {
@@ -32,8 +38,114 @@ bool TModuleLink::StartProgramming(const QString &portName, const TModuleSetting
     SettingsToEeprom(settings, image_);
     if (!openPort(portName))
         return false;
+    options_ = options;
+    portName_ = portName;
+    programmed_ = settings;
+    differing_.clear();
+    backupWritten_.clear();
     QString error;
-    return commandSent(engine_.BeginProgramming(error), portName, error);
+    if (!options.BackupFile.isEmpty()) {
+        // Before "*2*1": what the module holds now is read into a spare image.
+        phase_ = Phase::Backup;
+        const bool sent = engine_.BeginReadBack(error, &spare_);
+        if (!sent)
+            phase_ = Phase::None;
+        return commandSent(sent, portName, error);
+    }
+    phase_ = options.Verify ? Phase::Programming : Phase::None;
+    const bool sent = engine_.BeginProgramming(error);
+    if (!sent)
+        phase_ = Phase::None;
+    return commandSent(sent, portName, error);
+}
+
+void TModuleLink::backupRead(TLinkEnd end)
+{
+    if (end == TLinkEnd::Failed) {
+        // The line is gone: there is nothing to program through.
+        port_.Close();
+        finish(TLinkEnd::BackupFailed);
+        return;
+    }
+    if (end != TLinkEnd::ReadBack) {
+        askProgramWithoutBackup(LinkText::BackupReadFailed);
+        return;
+    }
+    try {
+        SaveModuleBackup(spare_, options_.BackupFile);
+    } catch (const SettingsFileError &error) {
+        LogLine(error.Message);
+        askProgramWithoutBackup(LinkText::BackupSaveFailed);
+        return;
+    }
+    backupWritten_ = options_.BackupFile;
+    LogLine(LinkText::BackupSaved.arg(QDir::toNativeSeparators(options_.BackupFile)));
+    startProgrammingPhase();
+}
+
+void TModuleLink::askProgramWithoutBackup(const QString &question)
+{
+    if (view_.ProgramWithoutBackup(question))
+        startProgrammingPhase();
+    else
+        finish(TLinkEnd::BackupFailed);
+}
+
+void TModuleLink::startProgrammingPhase()
+{
+    phase_ = Phase::Programming;
+    QString error;
+    laterCommandSent(engine_.BeginProgramming(error), error);
+}
+
+void TModuleLink::startVerify(TLinkEnd)
+{
+    phase_ = Phase::Verify;
+    LogLine(LinkText::VerifyStarted);
+    QString error;
+    laterCommandSent(engine_.BeginReadBack(error, &spare_), error);
+}
+
+void TModuleLink::verifyRead(TLinkEnd end)
+{
+    // A stream whose checksum is wrong never counts as a match, but what it
+    // holds still tells which fields the module got wrong.
+    if (end == TLinkEnd::ReadBack || end == TLinkEnd::BadChecksum) {
+        // Decoded over what was sent, so that only what the image carries can differ.
+        TModuleSettings held = programmed_;
+        EepromToSettings(spare_, held);
+        differing_ = ::DifferingFields(programmed_, held);
+        if (differing_.isEmpty() && end == TLinkEnd::ReadBack) {
+            LogLine(LinkText::VerifyOk);
+            finish(TLinkEnd::Programmed);
+            return;
+        }
+        if (!differing_.isEmpty())
+            LogLine(LinkText::VerifyMismatch + FieldListText(differing_));
+    }
+    if (end == TLinkEnd::Failed)
+        port_.Close();
+    view_.ShowLinkError(LinkText::NotAccepted);
+    finish(TLinkEnd::NotVerified);
+}
+
+bool TModuleLink::laterCommandSent(bool sent, const QString &error)
+{
+    if (sent)
+        return true;
+    port_.Close();
+    view_.ShowLinkError(LinkText::CannotWritePort.arg(portName_, error));
+    finish(TLinkEnd::Failed);
+    return false;
+}
+
+void TModuleLink::finish(TLinkEnd end)
+{
+    phase_ = Phase::None;
+    if (end == TLinkEnd::Failed)
+        port_.Close();
+    view_.SetLinkBusy(false);
+    emit SequenceFinished(end);
 }
 
 bool TModuleLink::StartReadBack(const QString &portName)
@@ -50,6 +162,8 @@ bool TModuleLink::StartReadBack(const QString &portName)
 
 void TModuleLink::Interrupt()
 {
+    phase_ = Phase::None;
+    ++run_;
     engine_.Stop();
     port_.Close();
     view_.SetLinkBusy(false);
@@ -117,8 +231,32 @@ void TModuleLink::ImageReceived()
 
 void TModuleLink::SequenceEnded(TLinkEnd end)
 {
-    if (end == TLinkEnd::Failed)
-        port_.Close();
-    view_.SetLinkBusy(false);
-    emit SequenceFinished(end);
+    // The steps of a run with options go on from the event loop: a question
+    // or an error box must not open inside the splitter's hook.
+    auto next = [this](void (TModuleLink::*step)(TLinkEnd), TLinkEnd e) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, step, e, run = run_] {
+                if (run == run_)
+                    (this->*step)(e);
+            },
+            Qt::QueuedConnection);
+    };
+    switch (phase_) {
+    case Phase::Backup:
+        next(&TModuleLink::backupRead, end);
+        return;
+    case Phase::Programming:
+        if (end == TLinkEnd::Programmed && options_.Verify) {
+            next(&TModuleLink::startVerify, end);
+            return;
+        }
+        break;
+    case Phase::Verify:
+        next(&TModuleLink::verifyRead, end);
+        return;
+    case Phase::None:
+        break;
+    }
+    finish(end);
 }

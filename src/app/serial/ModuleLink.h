@@ -31,6 +31,22 @@ class TLinkView
     virtual bool AcceptBadChecksum() { return false; }
     // The image holds what the module sent: decode it and show it.
     virtual void ShowReceivedImage() = 0;
+    // The module's settings could not be kept before programming: the reason
+    // is in the list; true to program all the same. Unattended, nothing is
+    // programmed without its backup.
+    virtual bool ProgramWithoutBackup(const QString &question)
+    {
+        Q_UNUSED(question);
+        return false;
+    }
+};
+
+// What a programming run does around the spec'd exchange.
+struct TProgrammingOptions {
+    // Read the module back afterwards and compare it with what was sent.
+    bool Verify = false;
+    // Read the module first and keep its settings in this file; empty: no backup.
+    QString BackupFile;
 };
 
 class TModuleLink : public QObject, private TLinkHost
@@ -46,7 +62,11 @@ class TModuleLink : public QObject, private TLinkHost
     // Checks the numbers' image slots, encodes the record into the image,
     // opens the port and sends "*2*1". False when the run is refused or
     // cannot start; the buttons and the cursor are then as before.
-    bool StartProgramming(const QString &portName, const TModuleSettings &settings);
+    // With options, the module is first backed up and afterwards checked;
+    // SequenceFinished then tells the end of the whole run: Programmed only
+    // when the check (if asked for) found every field as sent.
+    bool StartProgramming(const QString &portName, const TModuleSettings &settings,
+                          const TProgrammingOptions &options = {});
     // Reopens the port and sends "*3*1" from an empty collection; the buttons
     // and the cursor are busy until the read-back ends. False when it cannot
     // start; the buttons and the cursor are then as before.
@@ -57,7 +77,11 @@ class TModuleLink : public QObject, private TLinkHost
     // shown and no SequenceFinished follows.
     void Interrupt();
 
-    bool Busy() const { return engine_.Busy(); }
+    bool Busy() const { return phase_ != Phase::None || engine_.Busy(); }
+    // The captions of the fields the last check found different, all of them.
+    const QStringList &DifferingFields() const { return differing_; }
+    // The backup file the last run wrote, empty when none.
+    const QString &BackupWritten() const { return backupWritten_; }
     TLinkEngine &Engine() { return engine_; }
     TComPort &ComPort2() { return port_; }
     TLinkTimer &Timer1() { return timer_; }
@@ -75,7 +99,21 @@ class TModuleLink : public QObject, private TLinkHost
     void ImageReceived() override;
     void SequenceEnded(TLinkEnd end) override;
 
+    enum class Phase { None, Backup, Programming, Verify };
+
     bool openPort(const QString &portName);
+    // The steps of a run with options; each starts from the event loop, never
+    // from inside the engine's answer handling.
+    void backupRead(TLinkEnd end);
+    void askProgramWithoutBackup(const QString &question);
+    void startProgrammingPhase();
+    // After a programming run that ended well.
+    void startVerify(TLinkEnd programmed);
+    void verifyRead(TLinkEnd end);
+    // A later step could not send its command.
+    bool laterCommandSent(bool sent, const QString &error);
+    // The whole run is over.
+    void finish(TLinkEnd end);
     // Ends a start whose first command failed; returns whether it was sent.
     bool commandSent(bool sent, const QString &portName, const QString &error);
     void deviceLost(const QString &reason);
@@ -85,4 +123,13 @@ class TModuleLink : public QObject, private TLinkHost
     TComPort port_;
     TLinkTimer timer_;
     TLinkEngine engine_;
+    Phase phase_ = Phase::None;
+    // Counts runs: a step queued for a run that was interrupted meanwhile is dropped.
+    int run_ = 0;
+    TProgrammingOptions options_;
+    QString portName_;
+    TModuleSettings programmed_{};
+    TEepromImage spare_{}; // what the backup or the check read
+    QStringList differing_;
+    QString backupWritten_;
 };

@@ -43,10 +43,10 @@ QString TFileDialog::withDefaultExt(const QString &name) const
 void TFileDialog::configure(QFileDialog &dialog) const
 {
     dialog.setAcceptMode(DialogKind == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The open dialog does not insist that the name exists; the save dialog
-    // replaces a file without asking.
+    // The open dialog does not insist that the name exists. The save dialog
+    // asks before it replaces a file: a wrong click must not destroy one.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, DialogKind != Save);
     dialog.setNameFilters(nameFilters());
     dialog.setDefaultSuffix(DefaultExt);
     if (!Directory.isEmpty())

@@ -30,8 +30,9 @@ bool TLinkEngine::BeginProgramming(QString &error)
     return true;
 }
 
-bool TLinkEngine::BeginReadBack(QString &error)
+bool TLinkEngine::BeginReadBack(QString &error, TEepromImage *into)
 {
+    readInto_ = into;
     // Leftovers of an interrupted exchange must not become the start of this stream.
     ReceivedBytes.clear();
     splitter_.ClearBuffer();
@@ -149,8 +150,15 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
     // Image bytes may form "*1" themselves: the end mark counts only after
     // the lead byte and the 1700 image bytes are in.
     const qsizetype from = qMax<qsizetype>(LinkFrames::ReadBackMinimum, before - 1);
-    if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0)
+    if (ReceivedBytes.indexOf(LinkWire::EndMark, from) < 0) {
+        // Bytes past the image are never used: a line that talks on does not
+        // make the list grow. The last byte stays for an end mark whose "1"
+        // opens the next block.
+        if (ReceivedBytes.size() > LinkFrames::ReadBackKept)
+            ReceivedBytes.remove(LinkFrames::ReadBackMinimum,
+                                 ReceivedBytes.size() - LinkFrames::ReadBackKept);
         return;
+    }
     const TEepromImage received = ReceivedImage();
     ReceivedBytes.clear();
     ReadStage = 0;
@@ -165,15 +173,26 @@ void TLinkEngine::collectionStep(const QByteArray &Str)
         const std::uint8_t stored = received[EepromLayout::Checksum];
         const std::uint8_t computed = EepromChecksum(received);
         host_.LogLine(LinkText::BadChecksum.arg(hex(stored), hex(computed)));
+        // A read for the link's own use is never taken on trust; what came
+        // is handed over all the same, to say what differs.
+        if (readInto_) {
+            *readInto_ = received;
+            host_.SequenceEnded(TLinkEnd::BadChecksum);
+            return;
+        }
         if (!host_.AcceptBadChecksum(stored, computed)) {
             host_.LogLine(LinkText::BadChecksumRefused);
             host_.SequenceEnded(TLinkEnd::BadChecksum);
             return;
         }
     }
-    image_ = received;
-    host_.ImageReceived();
-    host_.LogLine(LinkText::ReadBackDone);
+    if (readInto_) {
+        *readInto_ = received;
+    } else {
+        image_ = received;
+        host_.ImageReceived();
+        host_.LogLine(LinkText::ReadBackDone);
+    }
     host_.SequenceEnded(TLinkEnd::ReadBack);
 }
 
@@ -188,7 +207,8 @@ TEepromImage TLinkEngine::ReceivedImage() const
 
 void TLinkEngine::RebuildImageFromReceived()
 {
-    image_ = ReceivedImage();
+    TEepromImage &image = readInto_ ? *readInto_ : image_;
+    image = ReceivedImage();
     ReceivedBytes.clear();
 }
 

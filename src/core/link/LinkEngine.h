@@ -10,11 +10,13 @@
 #include <QString>
 
 enum class TLinkEnd {
-    Programmed,  // "Programowanie zakończone pomyślnie."
-    ReadBack,    // image received and decoded
-    TimedOut,    // "Brak odpowiedzi z modułu."
-    Failed,      // write failed or the device went away
-    BadChecksum, // image received, its checksum wrong, and not accepted: nothing decoded
+    Programmed,   // "Programowanie zakończone pomyślnie."
+    ReadBack,     // image received and decoded
+    TimedOut,     // "Brak odpowiedzi z modułu."
+    Failed,       // write failed or the device went away
+    BadChecksum,  // image received, its checksum wrong, and not accepted: nothing decoded
+    NotVerified,  // programmed, but the module did not show the settings back
+    BackupFailed, // the module's settings could not be kept: nothing programmed
 };
 
 class TLinkHost
@@ -52,7 +54,10 @@ class TLinkEngine
     // the encoded settings. False (stages idle, timer off) when the write fails.
     bool BeginProgramming(QString &error);
     // Sends "*3*1" from an empty collection; false when the write fails.
-    bool BeginReadBack(QString &error);
+    // With `into`, the stream is rebuilt there alone: the link's own image is
+    // left as it is, nothing is decoded or shown, and the end is told only by
+    // SequenceEnded(ReadBack).
+    bool BeginReadBack(QString &error, TEepromImage *into = nullptr);
     // Ends a running sequence at once with the given line (write failure,
     // device gone). Nothing collected so far is decoded.
     void Abort(const QString &line);
@@ -94,5 +99,6 @@ class TLinkEngine
 
     TLinkHost &host_;
     TEepromImage &image_;
+    TEepromImage *readInto_ = nullptr;
     TComDataPacket splitter_;
 };

@@ -19,6 +19,8 @@ constexpr int BytesSent = 1195;
 // Read-back stream: one lead byte, then the image bytes taken.
 constexpr int ReadBackImageBytes = 1700;
 constexpr int ReadBackMinimum = 1 + ReadBackImageBytes;
+// At most this many bytes are kept while the end mark is awaited.
+constexpr int ReadBackKept = ReadBackMinimum + 1;
 } // namespace LinkFrames
 
 // The message list holds at most this many lines.

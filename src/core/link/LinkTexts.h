@@ -36,6 +36,17 @@ inline const QString BadChecksumRefused =
 // %1: the serial port's own description of the failure.
 inline const QString WriteFailed = QStringLiteral("Błąd wysyłania do modułu (%1) - operacja przerwana.");
 inline const QString DeviceLost = QStringLiteral("Utracono połączenie z portem (%1) - operacja przerwana.");
+// Checking the module after programming and keeping its settings before.
+inline const QString VerifyStarted = QStringLiteral("Sprawdzanie ustawień w module...");
+inline const QString VerifyOk = QStringLiteral("Ustawienia w module zgodne z zaprogramowanymi.");
+inline const QString VerifyMismatch = QStringLiteral("Niezgodne ustawienia w module: ");
+inline const QString NotAccepted = QStringLiteral("Moduł nie przyjął wszystkich ustawień. Zaprogramuj go ponownie.");
+// %1: the backup file.
+inline const QString BackupSaved = QStringLiteral("Kopia ustawień modułu: %1");
+inline const QString BackupReadFailed =
+    QStringLiteral("Nie udało się odczytać ustawień modułu do kopii. Programować bez kopii?");
+inline const QString BackupSaveFailed =
+    QStringLiteral("Nie udało się zapisać kopii ustawień modułu. Programować bez kopii?");
 // A run stopped by the user (a signal to the command line).
 inline const QString ProgrammingInterrupted =
     QStringLiteral("Przerwano: moduł mógł przyjąć tylko część ustawień. Zaprogramuj go ponownie.");
