@@ -14,7 +14,7 @@ package_pkgs=("${run_pkgs[@]}" help2man librsvg2-bin imagemagick dpkg-dev file l
 # The Windows build (mingw-w64, the static Qt of scripts/windows-qt.sh), its installer, and its tests under Wine.
 windows_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
               g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 libz-mingw-w64-dev
-              googletest qt6-translations-l10n nsis zip python3 wine64 xvfb xauth xdotool x11-apps
+              googletest qt6-translations-l10n nsis zip python3 wine64 xvfb xauth xdotool x11-apps x11-utils
               imagemagick dpkg-dev xz-utils zlib1g-dev)
 
 case "${1:-}" in
