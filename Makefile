@@ -5,13 +5,15 @@
 # make screenshots - render the window and the dialogs into docs/screenshots
 # make package - build the Debian package (build/package/pelmor_VERSION_ARCH.deb)
 # make package-check - lintian, desktop-file-validate, appstreamcli and an install test of that package
+# make windows - build pelmor.exe, pelmor-cli.exe, the installer and the zip for Windows (build/windows)
+# make windows-test - run the Windows build's tests under Wine
 JOBS ?= $(shell nproc)
 FUZZ_RUNS ?= 300000
 # Debian's hardening for the packaged programs.
 PACKAGE_CXXFLAGS ?= -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fcf-protection
 PACKAGE_LDFLAGS ?= -Wl,-z,relro -Wl,-z,now
 
-.PHONY: run test build bench soak screenshots fuzz clean package package-check
+.PHONY: run test build bench soak screenshots fuzz clean package package-check windows windows-test
 
 build:
 	scripts/deps.sh run
@@ -61,6 +63,12 @@ package:
 
 package-check: package
 	scripts/package-check.sh build/package
+
+windows:
+	scripts/windows.sh
+
+windows-test:
+	scripts/windows-test.sh
 
 clean:
 	rm -rf build

@@ -217,9 +217,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             require(!engine.Busy());
             break;
         default:
-            engine.TakeBlock(LinkWire::EndMark);
             if (wasReading)
                 host.fedToReadBack += 2;
+            engine.TakeBlock(LinkWire::EndMark);
             break;
         }
 

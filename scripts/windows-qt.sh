@@ -54,19 +54,30 @@ if ! [ -f "$srclist" ]; then
   $sudo apt-get update -qq
 fi
 
-rm -rf "$PELMOR_WINDOWS_CACHE"
-mkdir -p "$PELMOR_WINDOWS_CACHE/src"
+# A build stopped half-way under the same inputs goes on where it stopped.
+if [ "$(cat "$PELMOR_WINDOWS_CACHE/inputs" 2>/dev/null)" != "$inputs" ]; then
+  rm -rf "$PELMOR_WINDOWS_CACHE"
+  mkdir -p "$PELMOR_WINDOWS_CACHE/src"
+  echo "$inputs" > "$PELMOR_WINDOWS_CACHE/inputs"
+fi
 cd "$PELMOR_WINDOWS_CACHE/src"
-apt-get source -qq qt6-base >/dev/null 2>&1 || { echo "windows-qt: apt-get source qt6-base failed" >&2; exit 1; }
 base_src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-if apt-get source -qq qt6-serialport >/dev/null 2>&1; then
-  serial_src=$(find . -maxdepth 1 -type d -name 'qt6-serialport-*' | head -1)
-else
-  echo "windows-qt: apt-get source qt6-serialport failed; using $QTSERIALPORT_TARBALL"
-  tar xf "$QTSERIALPORT_TARBALL"
-  serial_src=$(find . -maxdepth 1 -type d -name 'qtserialport-*' | head -1)
+if [ -z "$base_src" ]; then
+  apt-get source -qq qt6-base >/dev/null 2>&1 || { echo "windows-qt: apt-get source qt6-base failed" >&2; exit 1; }
+  base_src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+fi
+serial_src=$(find . -maxdepth 1 -type d \( -name 'qt6-serialport-*' -o -name 'qtserialport-*' \) | head -1)
+if [ -z "$serial_src" ]; then
+  if apt-get source -qq qt6-serialport >/dev/null 2>&1; then
+    serial_src=$(find . -maxdepth 1 -type d -name 'qt6-serialport-*' | head -1)
+  else
+    echo "windows-qt: apt-get source qt6-serialport failed; using $QTSERIALPORT_TARBALL"
+    tar xf "$QTSERIALPORT_TARBALL"
+    serial_src=$(find . -maxdepth 1 -type d -name 'qtserialport-*' | head -1)
+  fi
 fi
 
+echo "windows-qt: building static Qt $QT_VERSION for Windows in $prefix (most of an hour; logs in $PWD)"
 cmake -S "$base_src" -B build-base -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -74,8 +85,8 @@ cmake -S "$base_src" -B build-base -G Ninja \
 cmake --build build-base -j "$JOBS" > build-base.log
 cmake --install build-base > install-base.log
 
-"$prefix/bin/qt-configure-module" "$serial_src" -- -B build-serial > configure-serial.log 2>&1 ||
-  (mkdir -p build-serial && cd build-serial && "$prefix/bin/qt-configure-module" "../$serial_src" > ../configure-serial.log)
+mkdir -p build-serial
+(cd build-serial && "$prefix/bin/qt-configure-module" "../$serial_src" > ../configure-serial.log)
 cmake --build build-serial -j "$JOBS" > build-serial.log
 cmake --install build-serial > install-serial.log
 

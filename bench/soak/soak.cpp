@@ -54,6 +54,15 @@ TModuleSettings expectedAfterRoundTrip(const TModuleSettings &programmed, const 
     return decoded;
 }
 
+// Random settings as the window would send them: only what the image can
+// carry (a PIN of four characters or none, the access code's four), so that
+// the check after programming can find them all in the module.
+TModuleSettings randomSendable(std::mt19937 &rng)
+{
+    const TModuleSettings s = randomSettings(rng);
+    return expectedAfterRoundTrip(s, s);
+}
+
 bool same(const TModuleSettings &a, const TModuleSettings &b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -77,7 +86,7 @@ struct Fault {
     QStringList options;
     bool readBack;
     TLinkEnd end;
-    QString line; // the last line in the list starts with this
+    QString line; // a line shown at its end (list or error box) starts with this
 };
 
 Fault randomFault(std::mt19937 &rng)
@@ -85,7 +94,7 @@ Fault randomFault(std::mt19937 &rng)
     const QString lost = LinkText::DeviceLost.arg(LinkText::DeviceUnplugged);
     const int frame = 1 + int(rng() % 27);
     const int bytes = int(rng() % 1700);
-    switch (rng() % 10) {
+    switch (rng() % 11) {
     case 0:
         return {"silent at start", {"--silent-at", "start"}, false, TLinkEnd::TimedOut, LinkText::NoAnswer};
     case 1:
@@ -106,10 +115,16 @@ Fault randomFault(std::mt19937 &rng)
     case 6:
         return {"bare acknowledgements", {"--bare-ack"}, false, TLinkEnd::TimedOut, LinkText::NoAnswer};
     case 7:
-        return {"second reader", {"--second-reader"}, false, TLinkEnd::Programmed, LinkText::ProgrammingDone};
+        return {"second reader", {"--second-reader"}, false, TLinkEnd::Programmed, LinkText::VerifyOk};
     case 8:
         return {"end mark split", {"--split-end", "--chunk", "1703"}, true, TLinkEnd::ReadBack,
                 LinkText::ReadBackDone};
+    case 9:
+        return {"noise before the check",
+                {"--read-noise", QString::number(1 + rng() % 32)},
+                false,
+                TLinkEnd::NotVerified,
+                LinkText::NotAccepted};
     default:
         return {"slow start", {"--delay", "600"}, false, TLinkEnd::TimedOut, LinkText::NoAnswer};
     }
@@ -143,7 +158,8 @@ class Target
     virtual TLinkEnd Program(const QString &port, const TModuleSettings &s, TModuleSettings &programmed) = 0;
     // Reads the module back onto `base`; `decoded` is the result.
     virtual TLinkEnd Read(const QString &port, const TModuleSettings &base, TModuleSettings &decoded) = 0;
-    virtual QString LastLine() = 0;
+    // The last lines of the list and the error boxes of the last run.
+    virtual QStringList Shown() = 0;
 };
 
 class LinkTarget : public Target
@@ -154,16 +170,20 @@ class LinkTarget : public Target
     TLinkEnd Program(const QString &port, const TModuleSettings &s, TModuleSettings &programmed) override
     {
         programmed = s;
-        return awaitEnd(link_, [&] { return link_.StartProgramming(port, s); });
+        view_.lines.clear();
+        TProgrammingOptions options;
+        options.Verify = true;
+        return awaitEnd(link_, [&] { return link_.StartProgramming(port, s, options); });
     }
     TLinkEnd Read(const QString &port, const TModuleSettings &base, TModuleSettings &decoded) override
     {
+        view_.lines.clear();
         const TLinkEnd end = awaitEnd(link_, [&] { return link_.StartReadBack(port); });
         decoded = base;
         EepromToSettings(image_, decoded);
         return end;
     }
-    QString LastLine() override { return view_.lines.isEmpty() ? QString() : view_.lines.last(); }
+    QStringList Shown() override { return view_.lines.mid(qMax<qsizetype>(0, view_.lines.size() - 3)); }
 
   private:
     struct View : TLinkView {
@@ -191,12 +211,17 @@ class WindowTarget : public Target
         f_.start();
         f_.window->show();
         f_.window->Timer1->SetInterval(AnswerTimeout);
+        // Checked after programming; no backup read before it.
+        f_.window->Sprawdzaj1->setChecked(true);
+        f_.window->KopiaModulu1->setChecked(false);
     }
     ~WindowTarget() override { f_.stop(); }
     TModuleLink &Link() override { return *f_.window->Link; }
     TLinkEnd Program(const QString &port, const TModuleSettings &s, TModuleSettings &programmed) override
     {
         setPort(port);
+        f_.messages.clear();
+        f_.questions.clear();
         f_.openRecord(s, TUserNotes{});
         const TLinkEnd end = awaitEnd(Link(), [&] {
             QTest::mouseClick(f_.window->Bprogramuj, Qt::LeftButton);
@@ -208,6 +233,8 @@ class WindowTarget : public Target
     TLinkEnd Read(const QString &port, const TModuleSettings &base, TModuleSettings &decoded) override
     {
         setPort(port);
+        f_.messages.clear();
+        f_.questions.clear();
         ModuleSettings = base;
         const TLinkEnd end = awaitEnd(Link(), [&] {
             QTest::mouseClick(f_.window->BBload, Qt::LeftButton);
@@ -216,10 +243,15 @@ class WindowTarget : public Target
         decoded = ModuleSettings;
         return end;
     }
-    QString LastLine() override
+    QStringList Shown() override
     {
+        QStringList shown;
         QListWidget *list = f_.window->ListBox1;
-        return list->count() ? list->item(list->count() - 1)->text() : QString();
+        for (int i = qMax(0, list->count() - 3); i < list->count(); ++i)
+            shown << list->item(i)->text();
+        for (const ShownMessage &m : f_.messages)
+            shown << m.text;
+        return shown;
     }
 
   private:
@@ -253,28 +285,31 @@ Figures soak(Target &target, int runs, const QString &eeprom, std::mt19937 &rng,
             TModuleSettings programmed, decoded;
             TModuleSettings base{};
             SetDefaultSettings(base);
-            const TLinkEnd end = fault.readBack ? target.Read(faulty->path(), base, decoded)
-                                                : target.Program(faulty->path(), randomSettings(rng), programmed);
+            const TLinkEnd end = fault.readBack
+                                     ? target.Read(faulty->path(), base, decoded)
+                                     : target.Program(faulty->path(), randomSendable(rng), programmed);
             ++figures.faults;
-            const QString line = target.LastLine();
-            if (end != fault.end || !line.startsWith(fault.line)) {
+            const QStringList shown = target.Shown();
+            const bool said = std::any_of(shown.begin(), shown.end(),
+                                          [&](const QString &l) { return l.startsWith(fault.line); });
+            if (end != fault.end || !said) {
                 ++figures.faultsWrong;
-                std::printf("%s run %d: fault \"%s\" ended %d with \"%s\"\n", title, run, qPrintable(fault.name),
-                            int(end), qPrintable(line));
+                std::printf("%s run %d: fault \"%s\" ended %d with \"%s\"\n", title, run,
+                            qPrintable(fault.name), int(end), qPrintable(shown.join(" | ")));
             }
             faulty.reset();
             sim = std::make_unique<SimProcess>(QStringList{"--eeprom", eeprom});
             afterFault = true;
         } else {
             TModuleSettings programmed, decoded;
-            const TLinkEnd programEnd = target.Program(sim->path(), randomSettings(rng), programmed);
+            const TLinkEnd programEnd = target.Program(sim->path(), randomSendable(rng), programmed);
             const TLinkEnd readEnd = target.Read(sim->path(), programmed, decoded);
             const bool ok = programEnd == TLinkEnd::Programmed && readEnd == TLinkEnd::ReadBack;
             if (ok && !same(decoded, expectedAfterRoundTrip(programmed, programmed)))
                 ++figures.mismatches;
             if (!ok) {
-                std::printf("%s run %d: ended %d / %d with \"%s\"\n", title, run, int(programEnd), int(readEnd),
-                            qPrintable(target.LastLine()));
+                std::printf("%s run %d: ended %d / %d with \"%s\"\n", title, run, int(programEnd),
+                            int(readEnd), qPrintable(target.Shown().join(" | ")));
                 if (afterFault)
                     ++figures.faultsWrong;
                 else
@@ -296,8 +331,8 @@ Figures soak(Target &target, int runs, const QString &eeprom, std::mt19937 &rng,
 
 void print(const char *title, const Figures &f)
 {
-    std::printf("%s: %d round trips (program, read back, compare), %d faults\n", title, f.runs - f.faults,
-                f.faults);
+    std::printf("%s: %d round trips (program with its check, read back, compare), %d faults\n", title,
+                f.runs - f.faults, f.faults);
     std::printf("  mismatches: %d (must be 0)\n", f.mismatches);
     std::printf("  faults not ended with their message or followed by a failed run: %d (must be 0)\n",
                 f.faultsWrong);

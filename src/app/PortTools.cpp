@@ -25,7 +25,12 @@ bool TMachinePortSource::Open()
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &port : ports) {
         Names << port.portName().toLocal8Bit();
+#ifdef Q_OS_WIN
+        // Windows users know their ports as COM names; the "\\.\" device path is an internal detail.
+        Paths << port.portName().toLocal8Bit() + '\0';
+#else
         Paths << port.systemLocation().toLocal8Bit() + '\0';
+#endif
         QStringList lines;
         if (!port.description().isEmpty())
             lines << QStringLiteral("Opis: %1").arg(port.description());

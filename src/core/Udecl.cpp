@@ -1,43 +1,11 @@
 #include "Udecl.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include <algorithm>
 #include <cstring>
 
 TModuleSettings ModuleSettings{};
 TUserNotes UserNotes{};
 TEepromImage EepromImage{};
-
-QByteArray ToCp1250(const QString &text)
-{
-    QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
-    QByteArray out;
-    out.reserve(text.size());
-    // One code point at a time, so that only the character that has no place
-    // in the code page turns into '?', whatever the converter substitutes.
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len =
-            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-        const QByteArray one = encoder.encode(QStringView(text).mid(i, len));
-        if (encoder.hasError() || one.size() != 1) {
-            out.append('?');
-            // The converter keeps its error flag: start a fresh one.
-            encoder = QStringEncoder("windows-1250", QStringConverter::Flag::Stateless);
-        } else {
-            out.append(one);
-        }
-        i += len;
-    }
-    return out;
-}
-
-QString FromCp1250(const QByteArray &bytes)
-{
-    QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
 
 void SetDefaultSettings(TModuleSettings &s)
 {

@@ -4,6 +4,8 @@
 // multi-byte numbers.
 #pragma once
 
+#include "CodePage1250.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -39,11 +41,6 @@ struct TShortString {
     QString text() const;
     void setText(const QString &text);
 };
-
-// Code page 1250 <-> Unicode through Qt's converter; a character that code
-// page 1250 cannot hold becomes '?'.
-QByteArray ToCp1250(const QString &text);
-QString FromCp1250(const QByteArray &bytes);
 
 template <int N>
 QString TShortString<N>::text() const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSettings>
 #include <QTemporaryDir>
 
 inline void IsolateUserFolders()
@@ -11,4 +12,10 @@ inline void IsolateUserFolders()
     static QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+#ifdef Q_OS_WIN
+    // Windows keeps settings in the user's registry, shared by every run:
+    // the tests keep theirs in a file of the temporary folder instead.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
+#endif
 }

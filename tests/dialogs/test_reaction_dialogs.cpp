@@ -16,6 +16,9 @@
 #include <functional>
 #include <memory>
 
+// A data column type; declared before any test fetches it.
+Q_DECLARE_METATYPE(std::function<void(QDialog &)>)
+
 namespace
 {
 
@@ -562,7 +565,6 @@ class ReactionDialogsTest : public QObject
     }
 };
 
-Q_DECLARE_METATYPE(Action)
 
 QTEST_MAIN(ReactionDialogsTest)
 #include "test_reaction_dialogs.moc"
