@@ -27,9 +27,15 @@ static void RegisterIcons()
 
 QIcon ProgramIcon()
 {
-    RegisterIcons();
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/pelmor-%1.png").arg(size), QSize(size, size));
+    // Made once: every window shares it. The sizes a title bar and a task
+    // switcher draw; the desktop's menu and launchers use the installed
+    // theme icon (up to 256 pixels and SVG) found by the desktop file's name.
+    static const QIcon icon = [] {
+        RegisterIcons();
+        QIcon made;
+        for (int size : {16, 24, 32, 48, 64})
+            made.addFile(QStringLiteral(":/icons/pelmor-%1.png").arg(size), QSize(size, size));
+        return made;
+    }();
     return icon;
 }
