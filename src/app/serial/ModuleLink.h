@@ -41,7 +41,7 @@ class TLinkView
     }
 };
 
-// What a programming run does around the spec'd exchange.
+// What a programming run does around the module's own exchange.
 struct TProgrammingOptions {
     // Read the module back afterwards and compare it with what was sent.
     bool Verify = false;
