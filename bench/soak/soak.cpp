@@ -5,6 +5,7 @@
 // after which the next run failed, and the window process's resident memory
 // after run 10 and after the last run. Not part of the tests: make soak.
 //   soak [LINK_RUNS [WINDOW_RUNS]]   (default 1000 and 200)
+#include "LinkRoundTrip.h"
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "ModuleLink.h"
@@ -31,36 +32,13 @@ namespace
 constexpr int AnswerTimeout = 1000; // ms, for the faults that fall silent; the program's own is 6000
 constexpr int RunLimit = 30000;     // ms a run may take before it counts as hung
 
-// Random settings that the window can show and the module's slots hold.
-TModuleSettings randomSettings(std::mt19937 &rng)
-{
-    TModuleSettings s = RandomRecord(rng);
-    s.SmsCentreNumber.setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));
-    for (int u = 1; u <= 4; ++u)
-        s.UserNumber(u).setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));
-    s.InputSmsText(1, 1).setText(QStringLiteral("*1*1 alarm *1"));
-    return s;
-}
-
-// What a read-back of a module programmed with `programmed` decodes to on
-// top of `base`.
-TModuleSettings expectedAfterRoundTrip(const TModuleSettings &programmed, const TModuleSettings &base)
-{
-    TEepromImage image;
-    SettingsToEeprom(programmed, image);
-    std::fill(image.begin() + LinkFrames::BytesSent, image.end(), 0);
-    TModuleSettings decoded = base;
-    EepromToSettings(image, decoded);
-    return decoded;
-}
-
 // Random settings as the window would send them: only what the image can
 // carry (a PIN of four characters or none, the access code's four), so that
 // the check after programming can find them all in the module.
 TModuleSettings randomSendable(std::mt19937 &rng)
 {
-    const TModuleSettings s = randomSettings(rng);
-    return expectedAfterRoundTrip(s, s);
+    const TModuleSettings s = SendableRandomSettings(rng);
+    return ExpectedAfterRoundTrip(s, s);
 }
 
 bool same(const TModuleSettings &a, const TModuleSettings &b)
@@ -305,7 +283,7 @@ Figures soak(Target &target, int runs, const QString &eeprom, std::mt19937 &rng,
             const TLinkEnd programEnd = target.Program(sim->path(), randomSendable(rng), programmed);
             const TLinkEnd readEnd = target.Read(sim->path(), programmed, decoded);
             const bool ok = programEnd == TLinkEnd::Programmed && readEnd == TLinkEnd::ReadBack;
-            if (ok && !same(decoded, expectedAfterRoundTrip(programmed, programmed)))
+            if (ok && !same(decoded, ExpectedAfterRoundTrip(programmed, programmed)))
                 ++figures.mismatches;
             if (!ok) {
                 std::printf("%s run %d: ended %d / %d with \"%s\"\n", title, run, int(programEnd),

@@ -2,6 +2,7 @@
 // pseudo-terminal: the port typed into CBcom, the buttons clicked, the
 // results read from ListBox1, the buttons, the cursor and the controls.
 #include "LinkEngine.h"
+#include "LinkRoundTrip.h"
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "LinkTimer.h"
@@ -54,19 +55,6 @@ bool sameRecord(const TModuleSettings &a, const TModuleSettings &b)
 bool sameRecordQuiet(const TModuleSettings &a, const TModuleSettings &b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-// Random settings the window can show; the user numbers are international
-// and fit their image slots.
-TModuleSettings randomSettings(std::mt19937 &rng)
-{
-    TModuleSettings s = RandomRecord(rng);
-    s.SmsCentreNumber.setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));
-    for (int u = 1; u <= 4; ++u)
-        s.UserNumber(u).setText(QStringLiteral("+48%1").arg(rng() % 1000000000u, 9, 10, QLatin1Char('0')));
-    // Image bytes that look like the end mark must not end a read-back early.
-    s.InputSmsText(1, 1).setText(QStringLiteral("*1*1 alarm *1"));
-    return s;
 }
 
 } // namespace
@@ -198,7 +186,7 @@ class WindowLink : public QObject
         typePort(sim.path());
         for (int round = 0; round < 2; ++round) {
             TUserNotes notes{};
-            f.openRecord(randomSettings(rng), notes);
+            f.openRecord(SendableRandomSettings(rng), notes);
             QVERIFY(f.messages.isEmpty());
             programOk(file);
             const TModuleSettings programmed = ModuleSettings;

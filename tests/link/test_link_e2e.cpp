@@ -1,5 +1,6 @@
 // The whole link against tervala-sim on a pseudo-terminal: real bytes
 // through QSerialPort, the controller as the window uses it, and pelmor-cli.
+#include "LinkRoundTrip.h"
 #include "LinkRules.h"
 #include "LinkTexts.h"
 #include "ModuleBackup.h"
@@ -44,17 +45,6 @@ TModuleSettings randomSettings(std::mt19937 &rng)
     // Image bytes that look like the end mark must not end a read-back early.
     s.InputSmsText(1, 1).setBytes("*1*1 alarm *1");
     return s;
-}
-
-// What a read-back of a module programmed with these settings decodes to.
-TModuleSettings expectedAfterRoundTrip(const TModuleSettings &programmed, const TModuleSettings &base)
-{
-    TEepromImage image;
-    SettingsToEeprom(programmed, image);
-    std::fill(image.begin() + LinkFrames::BytesSent, image.end(), 0);
-    TModuleSettings decoded = base;
-    EepromToSettings(image, decoded);
-    return decoded;
 }
 
 } // namespace
@@ -222,7 +212,7 @@ class LinkEndToEnd : public QObject
             SetDefaultSettings(base);
             TModuleSettings decoded = base;
             EepromToSettings(run.image, decoded);
-            const TModuleSettings expected = expectedAfterRoundTrip(s, base);
+            const TModuleSettings expected = ExpectedAfterRoundTrip(s, base);
             QVERIFY(std::memcmp(&decoded, &expected, sizeof decoded) == 0);
         }
     }
@@ -454,7 +444,7 @@ class LinkEndToEnd : public QObject
         TModuleSettings got{};
         TUserNotes gotNotes{};
         ReadSettingsFile(out, got, gotNotes);
-        const TModuleSettings expected = expectedAfterRoundTrip(s, base);
+        const TModuleSettings expected = ExpectedAfterRoundTrip(s, base);
         QVERIFY(std::memcmp(&got, &expected, sizeof got) == 0);
         QCOMPARE(gotNotes[2].Remarks.text(), QString("uwagi zostają"));
         QCOMPARE(got.InputSmsText(2, 1).text(), QString("Alarm w garażu"));
