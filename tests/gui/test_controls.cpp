@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -257,6 +258,44 @@ TEST_F(GuiTest, LookupIgnoresLetterCase)
 {
     EXPECT_EQ(FindControlObject(window.get(), "setimerpod3"), spin("SEtimerPod3"));
     EXPECT_EQ(FindControlObject(window.get(), "CHBCLIPVERIF0"), box("ChbClipVerif0"));
+}
+
+// Names found once are remembered; what happens to the control later must
+// still be seen by the next lookup.
+TEST(ControlLookupTest, RemembersOnlyWhatStillHolds)
+{
+    auto root = std::make_unique<QWidget>();
+    QWidget other;
+    auto *group = new QWidget(root.get());
+    auto *edit = new QLineEdit(group);
+    edit->setObjectName(QStringLiteral("Ecsms"));
+    ASSERT_EQ(FindControlObject(root.get(), "ecsms"), edit);
+
+    edit->setObjectName(QStringLiteral("EPin"));
+    EXPECT_EQ(FindControlObject(root.get(), "ecsms"), nullptr);
+    EXPECT_EQ(FindControlObject(root.get(), "EPin"), edit);
+
+    edit->setParent(&other);
+    EXPECT_EQ(FindControlObject(root.get(), "EPin"), nullptr);
+    EXPECT_EQ(FindControlObject(&other, "EPin"), edit);
+
+    edit->setParent(group);
+    ASSERT_EQ(FindControlObject(root.get(), "EPin"), edit);
+    delete edit;
+    EXPECT_EQ(FindControlObject(root.get(), "EPin"), nullptr);
+
+    // A second control of the name found after the first went.
+    auto *again = new QLineEdit(root.get());
+    again->setObjectName(QStringLiteral("EPin"));
+    EXPECT_EQ(FindControlObject(root.get(), "epin"), again);
+
+    // A root that went takes its names along; a new one starts afresh.
+    root.reset();
+    auto fresh = std::make_unique<QWidget>();
+    auto *label = new QLabel(fresh.get());
+    label->setObjectName(QStringLiteral("EPin"));
+    EXPECT_EQ(FindControlObject(fresh.get(), "EPin"), label);
+    EXPECT_EQ(FindControlObject(nullptr, "EPin"), nullptr);
 }
 
 TEST_F(GuiTest, OnlyTheInputsPageScrolls)
