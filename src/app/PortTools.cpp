@@ -3,6 +3,7 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <future>
 
 namespace
 {
@@ -85,8 +86,9 @@ QList<TPortEntry> ListSerialPortEntries(TPortSource &source)
         }
         source.Close();
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const TPortEntry &a, const TPortEntry &b) { return lessCaseInsensitive(a.Path, b.Path); });
+    std::stable_sort(found.begin(), found.end(), [](const TPortEntry &a, const TPortEntry &b) {
+        return lessCaseInsensitive(a.Path, b.Path);
+    });
     return found;
 }
 
@@ -126,4 +128,33 @@ QList<TPortEntry> ListSerialPortEntries()
         return ListSerialPortEntries(*source);
     TMachinePortSource machine;
     return ListSerialPortEntries(machine);
+}
+
+namespace
+{
+std::future<QList<TPortEntry>> &listedAhead()
+{
+    static std::future<QList<TPortEntry>> listed;
+    return listed;
+}
+} // namespace
+
+void BeginListingSerialPorts()
+{
+    if (listedAhead().valid() || portSourceOverride())
+        return;
+    listedAhead() = std::async(std::launch::async, [] {
+        TMachinePortSource machine;
+        return ListSerialPortEntries(machine);
+    });
+}
+
+QList<TPortEntry> TakeListedSerialPorts()
+{
+    if (listedAhead().valid()) {
+        QList<TPortEntry> listed = listedAhead().get();
+        if (!portSourceOverride())
+            return listed;
+    }
+    return ListSerialPortEntries();
 }

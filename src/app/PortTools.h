@@ -18,7 +18,11 @@ class TPortSource
     virtual bool Value(int index, QByteArray &name, QByteArray &data) = 0;
     // What the system knows of the adapter behind the value at `index`, for
     // the port box's tooltips; empty when nothing is known.
-    virtual QString Details(int index) { Q_UNUSED(index) return {}; }
+    virtual QString Details(int index)
+    {
+        Q_UNUSED(index)
+        return {};
+    }
     virtual void Close() {}
 };
 
@@ -51,6 +55,13 @@ struct TPortEntry {
 };
 QList<TPortEntry> ListSerialPortEntries();
 QList<TPortEntry> ListSerialPortEntries(TPortSource &source);
+// The machine's list read ahead on a thread of its own, so that start-up
+// does not wait for it: walking the system's devices takes milliseconds on a
+// machine with many terminals. BeginListingSerialPorts() starts it once;
+// TakeListedSerialPorts() returns it, or reads the list now when nothing was
+// begun or a test's own source is in place.
+void BeginListingSerialPorts();
+QList<TPortEntry> TakeListedSerialPorts();
 
 // Whether the port is a USB adapter (ttyUSB*, ttyACM*) rather than a
 // built-in serial port.

@@ -52,6 +52,8 @@ QFont windowFont()
 TGlownaF::TGlownaF(QWidget *parent) : QMainWindow(parent)
 {
     GlownaF = this;
+    // Read while the controls are built, unless the program began it earlier.
+    BeginListingSerialPorts();
     setObjectName(QStringLiteral("GlownaF"));
     setWindowTitle(QStringLiteral("Tervala Loader v 1.1"));
     setFont(windowFont());
@@ -102,7 +104,8 @@ void TGlownaF::buildMenu()
     module->setObjectName(QStringLiteral("Modul1"));
     module->menuAction()->setObjectName(QStringLiteral("Modul1Item"));
     Sprawdzaj1 = addItem(module, "Sprawdzaj1", QStringLiteral("Sprawdzaj ustawienia po zaprogramowaniu"));
-    KopiaModulu1 = addItem(module, "KopiaModulu1", QStringLiteral("Zachowuj kopię modułu przed programowaniem"));
+    KopiaModulu1 =
+        addItem(module, "KopiaModulu1", QStringLiteral("Zachowuj kopię modułu przed programowaniem"));
     for (QAction *option : {Sprawdzaj1, KopiaModulu1})
         option->setCheckable(true);
     LoadModuleOptions();
@@ -292,7 +295,7 @@ void TGlownaF::bindHandlers()
 void TGlownaF::FormCreate()
 {
     CBcom->clear();
-    FillPortBox(ListSerialPortEntries());
+    FillPortBox(TakeListedSerialPorts());
     if (CBcom->count() > 0)
         CBcom->setCurrentIndex(0);
 
