@@ -12,6 +12,8 @@
 // Targets: whole start-up within 2.5 x the bare window's, peak memory within
 // 1.5 x the bare window's peak.
 #include "Desktop.h"
+#include "FontWarmUp.h"
+#include "PortTools.h"
 #include "Uformagl.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace
@@ -46,6 +49,13 @@ long peakKilobytes()
 // One measurement: prints "<microseconds> <peak kB>".
 int child(int argc, char *argv[], bool mainWindow)
 {
+    // As the program starts: the font configuration and the port list are
+    // read meanwhile.
+    std::optional<TFontWarmUp> fonts;
+    if (mainWindow) {
+        fonts.emplace();
+        BeginListingSerialPorts();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmor"));
     QElapsedTimer timer;
@@ -53,6 +63,7 @@ int child(int argc, char *argv[], bool mainWindow)
     QMainWindow *window = nullptr;
     if (mainWindow) {
         SetUpApplication(app);
+        fonts->Wait();
         auto *main = new TGlownaF;
         main->RestoreDesktopState();
         window = main;

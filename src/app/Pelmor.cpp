@@ -4,7 +4,9 @@
 // not yet saved or programmed.
 #include "About.h"
 #include "Desktop.h"
+#include "FontWarmUp.h"
 #include "PelmorStart.h"
+#include "PortTools.h"
 #include "UFconfigNumberWeRe.h"
 #include "UFtest.h"
 #include "UfconfigWorkWeRe.h"
@@ -24,6 +26,9 @@ int main(int argc, char *argv[])
     // Past a file size limit a save fails with a message instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // Both need no window system: they go on while Qt connects to the display.
+    TFontWarmUp fonts;
+    BeginListingSerialPorts();
     QApplication app(argc, argv);
     SetUpApplication(app);
     const TStartOptions options = ParseStartArguments(QApplication::arguments().mid(1));
@@ -35,6 +40,7 @@ int main(int argc, char *argv[])
 
     // The main window first: it becomes the program's main window, and its
     // start-up sequence runs before any other window exists.
+    fonts.Wait();
     TGlownaF mainWindow;
 
     // The dialogs are owned by the main window and live as long as it does.
@@ -47,7 +53,8 @@ int main(int argc, char *argv[])
     mainWindow.RestoreDesktopState();
     mainWindow.show();
     if (!options.File.isEmpty())
-        QTimer::singleShot(0, &mainWindow, [&mainWindow, file = options.File] { mainWindow.OpenFileByName(file); });
+        QTimer::singleShot(0, &mainWindow,
+                           [&mainWindow, file = options.File] { mainWindow.OpenFileByName(file); });
     const int result = app.exec();
     mainWindow.SaveDesktopState();
     AboutBox = nullptr;
