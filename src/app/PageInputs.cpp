@@ -35,7 +35,9 @@ void BuildPageInputs(QWidget *page)
     layout->addWidget(area);
 
     // The buttons' parent carries the name the reaction handlers look for.
-    auto *box = new QWidget;
+    // Made inside the area, so that its controls are measured in the
+    // window's font from the start rather than in the application's.
+    auto *box = new QWidget(area->viewport());
     box->setObjectName(QStringLiteral("ScrollBox1"));
     box->setFixedSize(737, 405);
 
@@ -71,6 +73,5 @@ void BuildPageInputs(QWidget *page)
             Bevel(box, QStringLiteral("Bevel%1").arg(i + 3), 7, y1 + 46, 730);
     }
     area->setWidget(box);
-    // Measured in the window's font, which the box has only from here on.
     KeepBracketsOnOneLine(reactionTime);
 }
