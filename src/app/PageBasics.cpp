@@ -1,5 +1,6 @@
 // Page "Podstawowe": SIM and SMS centre, SMS settings, the periodic report,
 // programming by SMS, the CLIP settings and the additional times.
+#include "ModuleFields.h"
 #include "PageBuilder.h"
 
 #include "TComboBox.h"
@@ -49,16 +50,9 @@ void buildLeftColumn(QWidget *page)
 void buildClipGroup(QWidget *parent, const QString &name, const QString &caption, int x,
                     const QString &family)
 {
-    static const char *const captions[] = {"Załącz Wy 1",
-                                           "Załącz Wy 2",
-                                           "Wyłącz Wy 1",
-                                           "Wyłącz Wy 2",
-                                           "Zmień stan na Wy 1",
-                                           "Zmień stan na Wy 2",
-                                           "Odeślij raport do użytkownika 1"};
     QGroupBox *group = Group(parent, name, caption, x, 64, 185, 153);
-    for (int k = 0; k < 7; ++k)
-        Check(group, family + QString::number(k), QString::fromUtf8(captions[k]), 8, 20 + 16 * k, 173);
+    for (int k = 0; k < ClipActionCount; ++k)
+        Check(group, family + QString::number(k), ClipActionCaption(k), 8, 20 + 16 * k, 173);
 }
 
 void buildRightColumn(QWidget *page)

@@ -1,5 +1,17 @@
 #include "ModuleFields.h"
 
+QString ClipActionCaption(int bit)
+{
+    static const char *const captions[ClipActionCount] = {"Załącz Wy 1",
+                                                          "Załącz Wy 2",
+                                                          "Wyłącz Wy 1",
+                                                          "Wyłącz Wy 2",
+                                                          "Zmień stan na Wy 1",
+                                                          "Zmień stan na Wy 2",
+                                                          "Odeślij raport do użytkownika 1"};
+    return bit >= 0 && bit < ClipActionCount ? QString::fromUtf8(captions[bit]) : QString();
+}
+
 namespace
 {
 
@@ -47,18 +59,11 @@ QList<TModuleField> buildTable()
     t.append({QStringLiteral("Kod dostępu przez SMS"), 35, 4, 0xFF});
     byte(QStringLiteral("Dzwoń przez"), 12);
     byte(QStringLiteral("Odrzuć po"), 13);
-    static const char *const clip[] = {"Załącz Wy 1",
-                                       "Załącz Wy 2",
-                                       "Wyłącz Wy 1",
-                                       "Wyłącz Wy 2",
-                                       "Zmień stan na Wy 1",
-                                       "Zmień stan na Wy 2",
-                                       "Odeślij raport do użytkownika 1"};
-    for (int k = 0; k < 7; ++k)
-        bit(QStringLiteral("Clip od użytkownika: ") + QString::fromUtf8(clip[k]), 39, k);
+    for (int k = 0; k < ClipActionCount; ++k)
+        bit(QStringLiteral("Clip od użytkownika: ") + ClipActionCaption(k), 39, k);
     bit(QStringLiteral("Odsyłaj nierozpoznane SMSy do Użytkownika 1"), 39, 7);
-    for (int k = 0; k < 7; ++k)
-        bit(QStringLiteral("Clip od nieznanego numeru: ") + QString::fromUtf8(clip[k]), 40, k);
+    for (int k = 0; k < ClipActionCount; ++k)
+        bit(QStringLiteral("Clip od nieznanego numeru: ") + ClipActionCaption(k), 40, k);
     bit(QStringLiteral("Clip od nieznanego numeru: opcja ukryta"), 40, 7);
     byte(QStringLiteral("czas opóźnienia reakcji wejścia"), 1191);
     byte(QStringLiteral("czas uzbrajania"), 1190);

@@ -12,6 +12,11 @@
 
 #include <cstdint>
 
+// The seven CLIP actions, one check box (and one option bit) each, in bit
+// order; the window's two CLIP groups and the field names both use them.
+inline constexpr int ClipActionCount = 7;
+QString ClipActionCaption(int bit);
+
 struct TModuleField {
     QString Caption;
     int Offset;        // first image byte
