@@ -11,7 +11,7 @@
 #include "SimProcess.h"
 #include "TEdit.h"
 #include "TestSupport.h"
-#include "WindowFixture.h"
+#include "WindowLinkDriver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,19 +23,10 @@
 
 #include <random>
 
-Q_DECLARE_METATYPE(TLinkEnd)
+using namespace WindowLinkTest;
 
 namespace
 {
-
-constexpr int ShortTimeout = 400; // ms, for the silent module; the program's own is 6000
-constexpr int RunWait = 20000;    // ms, generous for sanitizer builds
-
-QByteArray readFile(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray sentPart(const TEepromImage &image)
 {
@@ -59,42 +50,9 @@ bool sameRecordQuiet(const TModuleSettings &a, const TModuleSettings &b)
 
 } // namespace
 
-class WindowLink : public QObject
+class WindowLink : public QObject, protected WindowLinkDriver
 {
     Q_OBJECT
-
-    WindowFixture f;
-
-    QString eeprom(const char *name) { return f.dir.filePath(QString::fromLatin1(name) + ".eeprom"); }
-    QListWidget *list() { return f.window->ListBox1; }
-    QString lastLine() { return list()->count() ? list()->item(list()->count() - 1)->text() : QString(); }
-
-    void typePort(const QString &path)
-    {
-        QComboBox *box = f.window->CBcom;
-        box->lineEdit()->clear();
-        QTest::keyClicks(box->lineEdit(), path);
-        QCOMPARE(box->currentText(), path);
-    }
-
-    void checkIdle()
-    {
-        QVERIFY(f.window->Bprogramuj->isEnabled());
-        QVERIFY(f.window->BBload->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!f.window->Timer1->Enabled());
-        QVERIFY(!f.window->Link->Busy());
-    }
-
-    // Clicks the button and waits for the sequence's end.
-    TLinkEnd run(QPushButton *button)
-    {
-        QSignalSpy spy(f.window->Link.get(), &TModuleLink::SequenceFinished);
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (spy.isEmpty() && !spy.wait(RunWait))
-            return TLinkEnd(-1);
-        return spy.first().first().value<TLinkEnd>();
-    }
 
     // A whole successful programming run; the module's EEPROM file then holds
     // what the window encoded.

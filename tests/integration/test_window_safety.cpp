@@ -11,7 +11,7 @@
 #include "SimProcess.h"
 #include "TEdit.h"
 #include "TestSupport.h"
-#include "WindowFixture.h"
+#include "WindowLinkDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,19 +23,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(TLinkEnd)
+using namespace WindowLinkTest;
 
 namespace
 {
-
-constexpr int ShortTimeout = 400; // ms, for the silent module; the program's own is 6000
-constexpr int RunWait = 20000;    // ms, generous for sanitizer builds
-
-QByteArray readFile(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString &name, const QByteArray &bytes)
 {
@@ -51,49 +42,14 @@ QByteArray imageBytes(const TEepromImage &image)
 
 } // namespace
 
-class WindowSafety : public QObject
+class WindowSafety : public QObject, protected WindowLinkDriver
 {
     Q_OBJECT
 
-    WindowFixture f;
-
-    QString eeprom(const char *name) { return f.dir.filePath(QString::fromLatin1(name) + ".eeprom"); }
-    QListWidget *list() { return f.window->ListBox1; }
-    QStringList lines()
+    QStringList backups()
     {
-        QStringList all;
-        for (int i = 0; i < list()->count(); ++i)
-            all << list()->item(i)->text();
-        return all;
+        return QDir(ModuleBackupFolder()).entryList({"*.ulmar"}, QDir::Files, QDir::Name);
     }
-    QString lastLine() { return list()->count() ? list()->item(list()->count() - 1)->text() : QString(); }
-
-    void typePort(const QString &path)
-    {
-        QComboBox *box = f.window->CBcom;
-        box->lineEdit()->clear();
-        QTest::keyClicks(box->lineEdit(), path);
-    }
-
-    void checkIdle()
-    {
-        QVERIFY(f.window->Bprogramuj->isEnabled());
-        QVERIFY(f.window->BBload->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!f.window->Timer1->Enabled());
-        QVERIFY(!f.window->Link->Busy());
-    }
-
-    TLinkEnd run(QPushButton *button)
-    {
-        QSignalSpy spy(f.window->Link.get(), &TModuleLink::SequenceFinished);
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (spy.isEmpty() && !spy.wait(RunWait))
-            return TLinkEnd(-1);
-        return spy.first().first().value<TLinkEnd>();
-    }
-
-    QStringList backups() { return QDir(ModuleBackupFolder()).entryList({"*.ulmar"}, QDir::Files, QDir::Name); }
 
     // A module that already holds these settings.
     void moduleHolds(const QString &file, const TModuleSettings &settings, char fill = 0)
@@ -193,14 +149,14 @@ class WindowSafety : public QObject
         QTest::addColumn<QString>("line");
         QTest::newRow("one text") << QStringList{"--stuck", "180=65"}
                                   << "Niezgodne ustawienia w module: Treść SMS: wejście 1, reakcja 1";
-        QTest::newRow("a byte under the checksum") << QStringList{"--stuck", "13=9"}
-                                                   << "Niezgodne ustawienia w module: Odrzuć po";
+        QTest::newRow("a byte under the checksum")
+            << QStringList{"--stuck", "13=9"} << "Niezgodne ustawienia w module: Odrzuć po";
         QTest::newRow("two fields") << QStringList{"--stuck", "1190=7", "--stuck", "120=0"}
                                     << "Niezgodne ustawienia w module: czas uzbrajania, Numer użytkownika 1";
-        QTest::newRow("five fields")
-            << QStringList{"--stuck", "98=0", "--stuck", "105=0", "--stuck", "1192=9", "--stuck", "180=65",
-                           "--stuck", "972=66"}
-            << "Niezgodne ustawienia w module: Pin karty, nr centrum sms, czas działania wyjścia syreny i 2 innych";
+        QTest::newRow("five fields") << QStringList{"--stuck", "98=0",    "--stuck", "105=0",   "--stuck",
+                                                    "1192=9",  "--stuck", "180=65",  "--stuck", "972=66"}
+                                     << "Niezgodne ustawienia w module: Pin karty, nr centrum sms, czas "
+                                        "działania wyjścia syreny i 2 innych";
     }
 
     // A module that keeps wrong bytes: the differing fields by name, the
@@ -220,7 +176,8 @@ class WindowSafety : public QObject
         QCOMPARE(lastLine(), line);
         QCOMPARE(f.messages.size(), 1);
         QCOMPARE(f.messages.first().icon, QMessageBox::Critical);
-        QCOMPARE(f.messages.first().text, QString("Moduł nie przyjął wszystkich ustawień. Zaprogramuj go ponownie."));
+        QCOMPARE(f.messages.first().text,
+                 QString("Moduł nie przyjął wszystkich ustawień. Zaprogramuj go ponownie."));
         checkIdle();
         QVERIFY(f.window->Modified());
         QCOMPARE(f.window->windowTitle(), QString("Tervala Loader v 1.1[*]"));
@@ -236,8 +193,9 @@ class WindowSafety : public QObject
         f.window->Timer1->SetInterval(ShortTimeout);
         QCOMPARE(run(f.window->Bprogramuj), TLinkEnd::NotVerified);
         const QStringList shown = lines();
-        QCOMPARE(shown.mid(shown.size() - 3), QStringList({LinkText::ProgrammingDone,
-                                                           "Sprawdzanie ustawień w module...", LinkText::NoAnswer}));
+        QCOMPARE(
+            shown.mid(shown.size() - 3),
+            QStringList({LinkText::ProgrammingDone, "Sprawdzanie ustawień w module...", LinkText::NoAnswer}));
         QCOMPARE(f.messages.size(), 1);
         QCOMPARE(f.messages.first().text, LinkText::NotAccepted);
         checkIdle();
@@ -312,8 +270,8 @@ class WindowSafety : public QObject
             << QStringList{"--silent-at", "read", "--once"} << no << int(TLinkEnd::BackupFailed);
         QTest::newRow("no answer, programmed without a backup")
             << QStringList{"--silent-at", "read", "--once"} << yes << int(TLinkEnd::Programmed);
-        QTest::newRow("stream cut short") << QStringList{"--silent-at", "read:900", "--once"} << no
-                                          << int(TLinkEnd::BackupFailed);
+        QTest::newRow("stream cut short")
+            << QStringList{"--silent-at", "read:900", "--once"} << no << int(TLinkEnd::BackupFailed);
     }
 
     // No backup: nothing is programmed unless the user says so.
